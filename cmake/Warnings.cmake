@@ -1,0 +1,6 @@
+# Warnings for every target of this project.
+if(MSVC)
+    add_compile_options(/W4 /utf-8)
+else()
+    add_compile_options(-Wall -Wextra -Wpedantic)
+endif()

@@ -1,0 +1,182 @@
+#include "form.h"
+
+#include "colours.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace common {
+
+QFont uiFont(Typeface typeface, double points, bool bold)
+{
+    QFont font;
+    switch (typeface) {
+    case Typeface::SansSerif:
+        font.setFamilies({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow"),
+                          QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+        break;
+    case Typeface::Arial:
+        font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+        break;
+    case Typeface::CourierNew:
+        font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New")});
+        font.setStyleHint(QFont::Monospace);
+        break;
+    }
+    font.setPixelSize(pointsToPixels(points));
+    font.setBold(bold);
+    return font;
+}
+
+void installFonts()
+{
+    QApplication::setFont(uiFont(Typeface::SansSerif, 8.25));
+}
+
+Form::Form(const QString &objectName, const QString &caption, int clientWidthTwips,
+           int clientHeightTwips, quint32 background)
+    : m_layout(new QVBoxLayout(this))
+    , m_client(new QWidget(this))
+{
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setBackground(this, background);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
+    m_layout->addWidget(m_client);
+    m_layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QMenuBar *Form::addMenuBar()
+{
+    auto *bar = new QMenuBar(this);
+    // The menu bar keeps the system's look, not the window's background.
+    bar->setAutoFillBackground(true);
+    bar->setPalette(QApplication::palette(bar));
+    m_layout->setMenuBar(bar);
+    return bar;
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void setBackground(QWidget *widget, quint32 colourNumber)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colourFromNumber(colourNumber));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void place(QWidget *client, std::span<const Placement> placements)
+{
+    for (const Placement &p : placements) {
+        auto *widget = client->findChild<QWidget *>(p.name.toString(), Qt::FindDirectChildrenOnly);
+        Q_ASSERT_X(widget, "place", qPrintable(p.name.toString()));
+        if (!widget)
+            continue;
+        QRect rect = twipsRect(p.left, p.top, p.width, p.height);
+        if (p.height == 0)
+            rect.setHeight(widget->sizeHint().height());
+        widget->setGeometry(rect);
+    }
+}
+
+void setFocusOrder(QWidget *client, std::initializer_list<QStringView> names)
+{
+    QWidget *previous = nullptr;
+    for (const QStringView name : names) {
+        auto *widget = client->findChild<QWidget *>(name.toString());
+        Q_ASSERT_X(widget, "setFocusOrder", qPrintable(name.toString()));
+        if (!widget)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &objectName, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    // Captions such as "&H00FFFFFF&" are shown as they are, never as mnemonics.
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &objectName, const QString &text)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QComboBox *makeSelector(QWidget *parent, const QString &objectName, const QStringList &items)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(objectName);
+    combo->addItems(items);
+    return combo;
+}
+
+void nameAfter(QWidget *field, const QLabel *label)
+{
+    field->setAccessibleName(label->text().simplified());
+}
+
+FixedSelector::FixedSelector(const QString &objectName, const QString &unit, QWidget *parent)
+    : QComboBox(parent)
+{
+    setObjectName(objectName);
+    addItem(unit);
+}
+
+void FixedSelector::wheelEvent(QWheelEvent *event)
+{
+    event->ignore();
+}
+
+void FixedSelector::keyPressEvent(QKeyEvent *event)
+{
+    // Only focus movement passes; nothing opens or changes the box.
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        QComboBox::keyPressEvent(event);
+        return;
+    }
+    event->ignore();
+}
+
+void placeWindow(QWidget &window, Position position, const QWidget *mainWindow)
+{
+    if (position == Position::SystemDefault)
+        return;
+    window.adjustSize();
+    QRect frame(QPoint(0, 0), window.size());
+    if (position == Position::CentredOverMain && mainWindow) {
+        frame.moveCenter(mainWindow->geometry().center());
+    } else {
+        const QScreen *screen = mainWindow ? mainWindow->screen() : QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        frame.moveCenter(screen->availableGeometry().center());
+    }
+    window.move(frame.topLeft());
+}
+
+} // namespace common

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "geometry.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QFont>
+
+#include <initializer_list>
+#include <span>
+
+class QLabel;
+class QMenuBar;
+class QPushButton;
+class QVBoxLayout;
+
+namespace common {
+
+// The typefaces the windows were drawn with, mapped to free families that
+// are installed with the programs.
+enum class Typeface {
+    SansSerif,  // "MS Sans Serif"
+    Arial,      // "Arial"
+    CourierNew, // "Courier New"
+};
+
+// A font of the given typeface at a size in points taken at 96 dpi, so the
+// layout does not change with the screen's DPI setting.
+QFont uiFont(Typeface typeface, double points, bool bold = false);
+
+// Makes the default font of the programs the one the windows were drawn
+// with (MS Sans Serif 8.25 pt). Call once after creating the application.
+void installFonts();
+
+// A calculator window: a fixed-size client area of the given size in twips
+// below an optional menu bar, with a background colour (colour number,
+// 0x00BBGGRR). Controls are children of client(). Esc does not close it and
+// Enter presses no button: the windows have neither default nor cancel
+// buttons.
+class Form : public QDialog
+{
+    Q_OBJECT
+
+public:
+    Form(const QString &objectName, const QString &caption, int clientWidthTwips,
+         int clientHeightTwips, quint32 background);
+
+    QWidget *client() const { return m_client; }
+    // Creates the window's menu bar above the client area.
+    QMenuBar *addMenuBar();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QVBoxLayout *m_layout;
+    QWidget *m_client;
+};
+
+// Sets a widget's background colour (colour number, 0x00BBGGRR).
+void setBackground(QWidget *widget, quint32 colourNumber);
+
+// Places the named children of `client` as the table says (twips).
+void place(QWidget *client, std::span<const Placement> placements);
+
+// Sets the keyboard focus order of the named children of `client`.
+void setFocusOrder(QWidget *client, std::initializer_list<QStringView> names);
+
+QLabel *makeLabel(QWidget *parent, const QString &objectName, const QString &text);
+// A push button that is never a default button.
+QPushButton *makeButton(QWidget *parent, const QString &objectName, const QString &text);
+// A list-only selector: the user picks one of the items and cannot type.
+QComboBox *makeSelector(QWidget *parent, const QString &objectName, const QStringList &items);
+
+// The accessible name of a field or selector is the caption of the label
+// beside it.
+void nameAfter(QWidget *field, const QLabel *label);
+
+// A locked box that shows one fixed unit; it cannot be opened or changed.
+class FixedSelector : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    FixedSelector(const QString &objectName, const QString &unit, QWidget *parent);
+    void showPopup() override {}
+
+protected:
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// Where a window opens.
+enum class Position {
+    CentredOverMain,
+    CentredOnScreen,
+    SystemDefault,
+};
+
+void placeWindow(QWidget &window, Position position, const QWidget *mainWindow);
+
+// Builds a fresh window of type F, places it and shows it modally, returning
+// when the user has closed it. No owner window: the window is modal to the
+// whole application.
+template <typename F>
+void showModal(Position position, const QWidget *mainWindow)
+{
+    F form;
+    placeWindow(form, position, mainWindow);
+    form.exec();
+}
+
+} // namespace common

@@ -1,0 +1,38 @@
+#include "warning.h"
+
+#include <QMessageBox>
+
+namespace common {
+
+namespace {
+WarningRecorder *g_recorder = nullptr; // the test seam; null in the programs
+}
+
+WarningRecorder::WarningRecorder()
+    : m_previous(g_recorder)
+{
+    g_recorder = this;
+}
+
+WarningRecorder::~WarningRecorder()
+{
+    g_recorder = m_previous;
+}
+
+QStringList WarningRecorder::take()
+{
+    return std::exchange(m_messages, {});
+}
+
+void warning(QWidget *parent, const QString &message)
+{
+    if (g_recorder) {
+        g_recorder->m_messages.append(message);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Achtung"), message, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("warningBox"));
+    box.exec();
+}
+
+} // namespace common

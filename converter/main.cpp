@@ -1,0 +1,17 @@
+#include "converterwindow.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("einheiten"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Umrechnung"));
+    QApplication::setDesktopFileName(QStringLiteral("einheiten"));
+    common::installFonts();
+
+    converter::Form1 form;
+    common::placeWindow(form, common::Position::CentredOnScreen, nullptr);
+    form.show();
+    return app.exec();
+}

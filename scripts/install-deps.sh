@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian 12.
+# Runs apt-get as root, or through sudo for a normal user.
+set -euo pipefail
+
+packages=(
+    build-essential cmake clang
+    qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
+    fonts-liberation fonts-liberation2
+    xvfb xauth xclip x11-utils
+    desktop-file-utils appstream dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+"${as_root[@]}" apt-get update -q
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,41 @@
+#include "curvewindows.h"
+
+#include "picture.h"
+
+#include <QLabel>
+
+namespace {
+
+const QString kPicture = QStringLiteral(":/shell/kennlinie.svg");
+const QString kDescription = QStringLiteral(
+    "Kennlinienfeld eines Transistor-Verstärkers mit Arbeitspunkt A");
+
+constexpr common::Placement kForm2Layout[] = {
+    {u"Image1", 234, 234, 12012, 8060},
+    {u"Label1", 7020, 7722, 5044, 364},
+};
+
+constexpr common::Placement kForm4Layout[] = {
+    {u"Image1", 234, 234, 9685, 6981},
+};
+
+} // namespace
+
+Form2::Form2()
+    : common::Form(QStringLiteral("Form2"), QStringLiteral("Kennlinie-Beispiel"), 12495, 8550, 0xC0FFC0)
+{
+    new common::Picture(QStringLiteral("Image1"), kPicture, kDescription, client());
+    QLabel *hint = common::makeLabel(client(), QStringLiteral("Label1"),
+                                     QStringLiteral("Bitte die entsprechende Kennlinie einsehen!"));
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setFont(common::uiFont(common::Typeface::SansSerif, 9.75, true));
+    common::setBackground(hint, 0xFF80FF);
+    common::place(client(), kForm2Layout);
+}
+
+Form4::Form4()
+    : common::Form(QStringLiteral("Form4"), QStringLiteral("Kennlinie Beispiel"), 10170, 7470, 0xFFFF80)
+{
+    new common::Picture(QStringLiteral("Image1"), kPicture, kDescription, client());
+    common::place(client(), kForm4Layout);
+}

@@ -1,0 +1,19 @@
+#include "form.h"
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("elektronik"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Elektronik Berechnungen"));
+    QApplication::setDesktopFileName(QStringLiteral("elektronik"));
+    common::installFonts();
+
+    Form3 form;
+    common::placeWindow(form, common::Position::CentredOnScreen, nullptr);
+    form.show();
+    return app.exec();
+}

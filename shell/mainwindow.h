@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QPlainTextEdit;
+
+// "Elektronik Berechnungen", the main window. Its menu bar is the way to
+// every calculator: each item opens one calculator window modally, and
+// "Einheiten" starts the converter program.
+class Form3 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    Form3();
+
+    void Form_Load();
+
+    void rcver1_Click();
+    void rcve2_Click();
+    void iur_Click();
+    void ein_Click();
+    void farb_Click();
+    void fre_Click();
+    void koppel_Click();
+    void farbe_Click();
+};

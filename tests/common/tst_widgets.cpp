@@ -1,0 +1,72 @@
+#include "form.h"
+#include "warning.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+class WidgetsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void warningBoxForm();
+    void recorderTakesMessages();
+    void escapeDoesNotClose();
+    void clientAreaSize();
+};
+
+void WidgetsTest::warningBoxForm()
+{
+    QString title, text;
+    int buttons = 0;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = int(box->buttons().size());
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    common::warning(nullptr, QStringLiteral("falsche Eingabe"));
+    QCOMPARE(title, QStringLiteral("Achtung"));
+    QCOMPARE(text, QStringLiteral("falsche Eingabe"));
+    QCOMPARE(icon, QMessageBox::NoIcon);
+    QCOMPARE(buttons, 1);
+}
+
+void WidgetsTest::recorderTakesMessages()
+{
+    common::WarningRecorder recorder;
+    common::warning(nullptr, QStringLiteral("Wert eingeben"));
+    QCOMPARE(recorder.take(), QStringList{QStringLiteral("Wert eingeben")});
+    QVERIFY(recorder.messages().isEmpty());
+}
+
+void WidgetsTest::escapeDoesNotClose()
+{
+    common::Form form(QStringLiteral("Form"), QStringLiteral("Test"), 1500, 1500, 0xFFFFFF);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::keyClick(&form, Qt::Key_Escape);
+    QVERIFY(form.isVisible());
+}
+
+void WidgetsTest::clientAreaSize()
+{
+    common::Form form(QStringLiteral("Form"), QStringLiteral("Test"), 11310, 3300, 0xFFFFFF);
+    form.addMenuBar()->addMenu(QStringLiteral("Kennlinien"));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.client()->size(), QSize(754, 220));
+    QVERIFY(form.client()->y() > 0);
+}
+
+QTEST_MAIN(WidgetsTest)
+#include "tst_widgets.moc"

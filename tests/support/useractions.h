@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QString>
+#include <QTest>
+#include <QWidget>
+
+#include <functional>
+
+// Drives windows the way a user does, for the window tests.
+namespace testing {
+
+// The named child of a window; fails the test when there is none.
+template <typename T>
+T *child(const QWidget *window, const QString &name)
+{
+    T *widget = window->findChild<T *>(name);
+    if (!widget)
+        qWarning("no child %s", qPrintable(name));
+    return widget;
+}
+
+// Clicks into the field, selects its whole text with the mouse and types
+// `text` over it, key by key, through the field's key filter.
+void typeInto(QLineEdit *field, const QString &text);
+
+// Puts the cursor at the end of the field and types `text` key by key.
+void typeAppend(QLineEdit *field, const QString &text);
+
+// Empties a field with the keyboard (select with Shift+Home, then Delete).
+void clearField(QLineEdit *field);
+
+// Picks an item by its text from a drop-down list: opens its list and clicks
+// the item, as a user does. Returns false when there is no such item.
+bool pick(QComboBox *combo, const QString &itemText);
+
+// Left click in the middle of a widget.
+void click(QWidget *widget);
+
+// Runs `action` on the next modal window that opens (a window shown with
+// exec()), once it is showing. Use it before the call that opens it.
+void onNextModal(std::function<void(QWidget *)> action);
+
+} // namespace testing
