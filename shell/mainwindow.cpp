@@ -3,6 +3,7 @@
 #include "amplifier1window.h"
 #include "amplifier2window.h"
 #include "animatedpicture.h"
+#include "colours.h"
 #include "colourchartwindow.h"
 #include "converterlauncher.h"
 #include "couplingcapwindow.h"
@@ -73,7 +74,9 @@ Form3::Form3()
     notice->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     notice->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     notice->setAccessibleName(QStringLiteral("Hinweis"));
-    common::setBackground(notice->viewport(), kBackground);
+    QPalette noticePalette = notice->palette();
+    noticePalette.setColor(QPalette::Base, common::colourFromNumber(kBackground));
+    notice->setPalette(noticePalette);
 
     common::place(client, kLayout);
 

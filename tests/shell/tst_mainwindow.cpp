@@ -1,0 +1,179 @@
+#include "animatedpicture.h"
+#include "converterlauncher.h"
+#include "curvewindows.h"
+#include "mainwindow.h"
+#include "useractions.h"
+#include "warning.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMovie>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+#include <csignal>
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void menuBarOrder();
+    void contents();
+    void menuOpensWindowModally_data();
+    void menuOpensWindowModally();
+    void curveWindows_data();
+    void curveWindows();
+    void startsConverter();
+    void missingConverterIsReported();
+
+private:
+    Form3 *m_form = nullptr;
+};
+
+void MainWindowTest::initTestCase()
+{
+    m_form = new Form3;
+    m_form->setAttribute(Qt::WA_DeleteOnClose);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+}
+
+void MainWindowTest::menuBarOrder()
+{
+    QStringList captions;
+    for (const QAction *action : m_form->menuBar()->actions())
+        captions << action->text();
+    QCOMPARE(captions, (QStringList{"Verstärker", "I-U-R", "Einheiten", "VB Farbcode", "Frequenz-Wellenlänge",
+                                    "Koppel-C", "R-Farbcode"}));
+    const QMenu *ver = m_form->menuBar()->actions().first()->menu();
+    QVERIFY(ver);
+    QStringList items;
+    for (const QAction *action : ver->actions())
+        items << action->text();
+    QCOMPARE(items, (QStringList{"RC-Verstärker 1", "RC-Verstärker 2"}));
+    // Only "Verstärker" drops down.
+    for (const QAction *action : m_form->menuBar()->actions().mid(1))
+        QVERIFY(!action->menu());
+}
+
+void MainWindowTest::contents()
+{
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Elektronik Berechnungen"));
+    QCOMPARE(testing::child<QLabel>(m_form, "Label1")->text(), QStringLiteral("Programm zum Berechnen von Schaltungen"));
+    QCOMPARE(testing::child<QLabel>(m_form, "Label2")->text(), QStringLiteral("Version 2.0"));
+    const QStringList notice = testing::child<QTextEdit>(m_form, "Text1")->toPlainText().split(u'\n');
+    QCOMPARE(notice.size(), 3);
+    QCOMPARE(notice.last(), QStringLiteral("Für Fehler wird keine Haftung übernommen!"));
+    QCOMPARE(m_form->centralWidget()->size(), QSize(754, 220));
+    QCOMPARE(m_form->centralWidget()->palette().color(QPalette::Window), QColor(255, 255, 128));
+    const auto *animation = testing::child<AnimatedPicture>(m_form, "AniGif1");
+    QVERIFY(animation->movie());
+    QCOMPARE(animation->movie()->state(), QMovie::Running);
+    QCOMPARE(animation->geometry(), QRect(416, 72, 241, 97));
+}
+
+void MainWindowTest::menuOpensWindowModally_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("RC-Verstärker 1") << "rcver1" << "Form1" << "Verstärker-Berechnung";
+    QTest::newRow("RC-Verstärker 2") << "rcve2" << "Form5" << "Verstärker Berechnung";
+    QTest::newRow("I-U-R") << "iur" << "Form6" << "Strom-Spannung-Widerstand";
+    QTest::newRow("VB Farbcode") << "farb" << "Form7" << "VB Farbcode";
+    QTest::newRow("Frequenz-Wellenlänge") << "fre" << "Form8" << "Frequenz - Wellenlänge";
+    QTest::newRow("Koppel-C") << "koppel" << "Form9" << "Koppel-Kondensator";
+    QTest::newRow("R-Farbcode") << "farbe" << "Form10" << "Widerstands Farbcode";
+}
+
+void MainWindowTest::menuOpensWindowModally()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+    // Twice: each opening is a fresh window, and the menu works again after closing.
+    for (int opening = 0; opening < 2; ++opening) {
+        QString seenName, seenCaption;
+        bool blocksMainWindow = false;
+        testing::onNextModal([&](QWidget *modal) {
+            seenName = modal->objectName();
+            seenCaption = modal->windowTitle();
+            blocksMainWindow = modal->isModal() && QApplication::activeModalWidget() == modal
+                && !modal->parentWidget();
+            modal->close();
+        });
+        m_form->findChild<QAction *>(item)->trigger();
+        QCOMPARE(seenName, window);
+        QCOMPARE(seenCaption, caption);
+        QVERIFY(blocksMainWindow);
+    }
+}
+
+void MainWindowTest::curveWindows_data()
+{
+    QTest::addColumn<bool>("first");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QRect>("picture");
+    QTest::newRow("Form2") << true << "Kennlinie-Beispiel" << QSize(833, 570) << QRect(16, 16, 801, 537);
+    QTest::newRow("Form4") << false << "Kennlinie Beispiel" << QSize(678, 498) << QRect(16, 16, 646, 465);
+}
+
+void MainWindowTest::curveWindows()
+{
+    QFETCH(bool, first);
+    QFETCH(QString, caption);
+    QFETCH(QSize, client);
+    QFETCH(QRect, picture);
+    std::unique_ptr<common::Form> form;
+    if (first)
+        form = std::make_unique<Form2>();
+    else
+        form = std::make_unique<Form4>();
+    QCOMPARE(form->windowTitle(), caption);
+    QCOMPARE(form->client()->size(), client);
+    QCOMPARE(testing::child<QWidget>(form.get(), "Image1")->geometry(), picture);
+    QVERIFY(!testing::child<QWidget>(form.get(), "Image1")->accessibleName().isEmpty());
+    if (first) {
+        const auto *hint = testing::child<QLabel>(form.get(), "Label1");
+        QCOMPARE(hint->text(), QStringLiteral("Bitte die entsprechende Kennlinie einsehen!"));
+        QCOMPARE(hint->palette().color(QPalette::Window), QColor(255, 128, 255));
+    }
+}
+
+void MainWindowTest::startsConverter()
+{
+    const QString binDir = qEnvironmentVariable("ELEKTRONIK_BIN_DIR");
+    QVERIFY(QFileInfo::exists(binDir + QStringLiteral("/einheiten")));
+    const auto pid = startConverter({binDir});
+    QVERIFY(pid.has_value());
+    QVERIFY(*pid > 0);
+#ifdef Q_OS_UNIX
+    ::kill(pid_t(*pid), SIGTERM);
+#endif
+}
+
+void MainWindowTest::missingConverterIsReported()
+{
+    QTemporaryDir empty;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", empty.path().toLocal8Bit());
+    QVERIFY(!startConverter({empty.path()}).has_value());
+
+    // Through the menu: the warning, and the main window carries on.
+    common::WarningRecorder recorder;
+    m_form->findChild<QAction *>(QStringLiteral("ein"))->trigger();
+    qputenv("PATH", path);
+    QCOMPARE(recorder.messages(), QStringList{QStringLiteral("einheiten konnte nicht gestartet werden")});
+    QVERIFY(m_form->isVisible());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
