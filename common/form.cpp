@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace common {
@@ -61,7 +62,17 @@ QMenuBar *Form::addMenuBar()
     bar->setAutoFillBackground(true);
     bar->setPalette(QApplication::palette(bar));
     m_layout->setMenuBar(bar);
+    addMenuKey(bar);
     return bar;
+}
+
+void addMenuKey(QMenuBar *bar)
+{
+    auto *shortcut = new QShortcut(QKeySequence(Qt::Key_F10), bar->window());
+    QObject::connect(shortcut, &QShortcut::activated, bar, [bar] {
+        if (!bar->actions().isEmpty())
+            bar->setActiveAction(bar->actions().constFirst());
+    });
 }
 
 void Form::keyPressEvent(QKeyEvent *event)

@@ -57,6 +57,10 @@ private:
     QWidget *m_client;
 };
 
+// F10 opens the first menu of a menu bar, so the menus can be reached by
+// keyboard on every desktop.
+void addMenuKey(QMenuBar *bar);
+
 // Sets a widget's background colour (colour number, 0x00BBGGRR).
 void setBackground(QWidget *widget, quint32 colourNumber);
 

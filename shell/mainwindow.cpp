@@ -81,6 +81,7 @@ Form3::Form3()
     common::place(client, kLayout);
 
     QMenuBar *bar = menuBar();
+    common::addMenuKey(bar);
     QMenu *ver = bar->addMenu(QStringLiteral("Verstärker"));
     ver->setObjectName(QStringLiteral("ver"));
     ver->menuAction()->setObjectName(QStringLiteral("ver"));

@@ -25,6 +25,7 @@ class MainWindowTest : public QObject
 private slots:
     void initTestCase();
     void menuBarOrder();
+    void menuByKeyboard();
     void contents();
     void menuOpensWindowModally_data();
     void menuOpensWindowModally();
@@ -61,6 +62,15 @@ void MainWindowTest::menuBarOrder()
     // Only "Verstärker" drops down.
     for (const QAction *action : m_form->menuBar()->actions().mid(1))
         QVERIFY(!action->menu());
+}
+
+void MainWindowTest::menuByKeyboard()
+{
+    m_form->activateWindow();
+    QTest::keyClick(m_form, Qt::Key_F10);
+    QMenu *ver = m_form->menuBar()->actions().first()->menu();
+    QTRY_VERIFY(ver->isVisible());
+    ver->close();
 }
 
 void MainWindowTest::contents()

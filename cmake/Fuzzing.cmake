@@ -1,0 +1,8 @@
+# With fuzzing on, everything is built with libFuzzer's coverage
+# instrumentation so the fuzz targets can link the ordinary libraries.
+if(ELEKTRONIK_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "ELEKTRONIK_FUZZ needs clang")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()

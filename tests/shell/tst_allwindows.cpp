@@ -1,0 +1,172 @@
+#include "amplifier1window.h"
+#include "amplifier2window.h"
+#include "colourchartwindow.h"
+#include "converterwindow.h"
+#include "couplingcapwindow.h"
+#include "curvewindows.h"
+#include "mainwindow.h"
+#include "ohmslawwindow.h"
+#include "picture.h"
+#include "resistorcodewindow.h"
+#include "wavelengthwindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+// Checks that hold for every window of both programs: every caption is
+// fully visible in its control, and every field, selector, caption-less
+// button and picture has a name for screen readers.
+class AllWindowsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void captionsFit_data();
+    void captionsFit();
+    void accessibleNames_data();
+    void accessibleNames();
+
+private:
+    void windows();
+};
+
+namespace {
+
+using Factory = std::function<std::unique_ptr<QWidget>()>;
+
+template <typename W>
+Factory make()
+{
+    return [] { return std::make_unique<W>(); };
+}
+
+// The widest line of a caption in the control's font.
+int textWidth(const QWidget *widget, const QString &text)
+{
+    int widest = 0;
+    for (const QString &line : text.split(u'\n'))
+        widest = std::max(widest, widget->fontMetrics().horizontalAdvance(line));
+    return widest;
+}
+
+QString overflow(const QWidget *widget)
+{
+    if (!widget->isVisibleTo(widget->window()))
+        return {};
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        if (label->text().isEmpty() || label->pixmap().cacheKey() != 0 || label->movie())
+            return {};
+        const QRect room = label->contentsRect();
+        if (label->wordWrap()) {
+            const QRect needed = label->fontMetrics().boundingRect(room, Qt::TextWordWrap | int(label->alignment()),
+                                                                    label->text());
+            if (needed.height() > room.height() || needed.width() > room.width())
+                return QStringLiteral("%1 needs %2 x %3, has %4 x %5")
+                    .arg(label->text())
+                    .arg(needed.width())
+                    .arg(needed.height())
+                    .arg(room.width())
+                    .arg(room.height());
+            return {};
+        }
+        const int width = textWidth(label, label->text());
+        if (width > room.width())
+            return QStringLiteral("%1 needs %2 px, has %3").arg(label->text()).arg(width).arg(room.width());
+        return {};
+    }
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
+        if (button->text().isEmpty())
+            return {};
+        int needed = textWidth(button, button->text());
+        if (qobject_cast<const QCheckBox *>(button) || qobject_cast<const QRadioButton *>(button))
+            needed = button->sizeHint().width();
+        if (needed > button->width())
+            return QStringLiteral("%1 needs %2 px, has %3").arg(button->text()).arg(needed).arg(button->width());
+    }
+    return {};
+}
+
+} // namespace
+
+void AllWindowsTest::initTestCase()
+{
+    common::installFonts();
+}
+
+void AllWindowsTest::windows()
+{
+    QTest::addColumn<Factory>("factory");
+    QTest::newRow("Form3 Elektronik Berechnungen") << make<Form3>();
+    QTest::newRow("Form2 Kennlinie-Beispiel") << make<Form2>();
+    QTest::newRow("Form4 Kennlinie Beispiel") << make<Form4>();
+    QTest::newRow("Form1 Verstärker-Berechnung") << make<Form1>();
+    QTest::newRow("Form5 Verstärker Berechnung") << make<Form5>();
+    QTest::newRow("Form6 Strom-Spannung-Widerstand") << make<Form6>();
+    QTest::newRow("Form7 VB Farbcode") << make<Form7>();
+    QTest::newRow("Form8 Frequenz - Wellenlänge") << make<Form8>();
+    QTest::newRow("Form9 Koppel-Kondensator") << make<Form9>();
+    QTest::newRow("Form10 Widerstands Farbcode") << make<Form10>();
+    QTest::newRow("einheiten Umrechnung") << make<converter::Form1>();
+}
+
+void AllWindowsTest::captionsFit_data()
+{
+    windows();
+}
+
+void AllWindowsTest::captionsFit()
+{
+    QFETCH(Factory, factory);
+    const std::unique_ptr<QWidget> window = factory();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QStringList problems;
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
+        const QString problem = overflow(widget);
+        if (!problem.isEmpty())
+            problems << widget->objectName() + QStringLiteral(": ") + problem;
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+}
+
+void AllWindowsTest::accessibleNames_data()
+{
+    windows();
+}
+
+void AllWindowsTest::accessibleNames()
+{
+    QFETCH(Factory, factory);
+    const std::unique_ptr<QWidget> window = factory();
+    QStringList unnamed;
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
+        if (widget->focusPolicy() == Qt::NoFocus && !qobject_cast<const common::Picture *>(widget))
+            continue;
+        const bool needsName = qobject_cast<const QLineEdit *>(widget) != nullptr
+            || (qobject_cast<const QComboBox *>(widget) != nullptr)
+            || qobject_cast<const common::Picture *>(widget) != nullptr
+            || (qobject_cast<const QAbstractButton *>(widget) != nullptr
+                && static_cast<const QAbstractButton *>(widget)->text().isEmpty());
+        // The line edit inside an editable drop-down is named through its box.
+        if (qobject_cast<const QComboBox *>(widget->parentWidget()))
+            continue;
+        if (needsName && widget->accessibleName().isEmpty())
+            unnamed << widget->objectName();
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+}
+
+QTEST_MAIN(AllWindowsTest)
+#include "tst_allwindows.moc"
