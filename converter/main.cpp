@@ -8,6 +8,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("einheiten"));
     QApplication::setApplicationDisplayName(QStringLiteral("Umrechnung"));
     QApplication::setDesktopFileName(QStringLiteral("einheiten"));
+    QApplication::setWindowIcon(converter::Form1::icon());
     common::installFonts();
 
     converter::Form1 form;
