@@ -1,6 +1,137 @@
 #include "amplifier2window.h"
 
+#include "curvewindows.h"
+#include "entryfield.h"
+#include "picture.h"
+#include "resultfield.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+namespace {
+
+using amplifier::Caption;
+using amplifier::Line;
+using amplifier::NamedBy;
+
+constexpr quint32 kBackground = 0xFFC0FF; // RGB 255, 192, 255
+
+constexpr Caption kCaptions[] = {
+    {u"Label1", u"Schaltung", true, true},
+    {u"Label2", u"Betriebsspannung Ub", false, false},
+    {u"Label3", u"Kollektorspannung Uce", true, false},
+    {u"Label4", u"Basisspannung Ube", true, false},
+    {u"Label5", u"Kollektorstrom Ic", true, false},
+    {u"Label6_0", u"Basisstrom Ib", true, false},
+    {u"Label6_1", u"Re", true, false},
+    {u"Label7", u"Ohm", true, false},
+    {u"Label8", u"Rc", true, false},
+    {u"Label9", u"R1", true, false},
+    {u"Label10", u"R2", true, false},
+    {u"Label11_0", u"K Ohm", true, false},
+    {u"Label11_1", u"K Ohm", true, false},
+    {u"Label11_2", u"K Ohm", true, false},
+};
+
+constexpr common::Placement kLayout[] = {
+    {u"Image1", 234, 234, 5434, 4576},
+    {u"Label1", 234, 4914, 5447, 260},
+    {u"Label2", 5967, 221, 1820, 260},
+    {u"Text1", 8008, 221, 1575, 285},
+    {u"Combo1", 9815, 221, 1095, 0},
+    {u"Label3", 5967, 1066, 1820, 260},
+    {u"Text2", 8008, 1066, 1575, 285},
+    {u"Combo2", 9815, 1066, 1095, 0},
+    {u"Label4", 5967, 1417, 1820, 260},
+    {u"Text3", 8008, 1417, 1575, 285},
+    {u"Combo3", 9815, 1417, 1095, 0},
+    {u"Label5", 5967, 1781, 1820, 260},
+    {u"Text4", 8008, 1781, 1575, 285},
+    {u"Combo4", 9815, 1781, 1095, 0},
+    {u"Label6_0", 5967, 2145, 1820, 260},
+    {u"Text5", 8008, 2145, 1575, 285},
+    {u"Combo5", 9815, 2145, 1095, 0},
+    {u"Label6_1", 5967, 2574, 1820, 247},
+    {u"Text7", 8008, 2548, 1575, 285},
+    {u"Label7", 9828, 2561, 1066, 273},
+    {u"Text6", 11011, 1287, 1274, 871},
+    {u"Command1", 8073, 3276, 1495, 375},
+    {u"Label8", 5967, 4290, 1820, 260},
+    {u"Text8", 8008, 4290, 1575, 285},
+    {u"Label9", 5967, 4641, 1820, 260},
+    {u"Text9", 8008, 4641, 1575, 285},
+    {u"Label10", 5967, 5005, 1820, 260},
+    {u"Text10", 8008, 5005, 1575, 285},
+    {u"Label11_0", 9815, 4290, 975, 260},
+    {u"Label11_1", 9815, 4641, 975, 260},
+    {u"Label11_2", 9815, 5005, 975, 260},
+    {u"Combo6", 11115, 4914, 1183, 0},
+};
+
+constexpr Line kLines[] = {
+    {u"Line1_0", 5967, 819, 12285, 819},
+    {u"Line1_1", 5967, 3159, 12285, 3159},
+};
+
+constexpr NamedBy kNames[] = {
+    {u"Text1", u"Label2"},    {u"Combo1", u"Label2"},   {u"Text2", u"Label3"},  {u"Combo2", u"Label3"},
+    {u"Text3", u"Label4"},    {u"Combo3", u"Label4"},   {u"Text4", u"Label5"},  {u"Combo4", u"Label5"},
+    {u"Text5", u"Label6_0"},  {u"Combo5", u"Label6_0"}, {u"Text7", u"Label6_1"}, {u"Text8", u"Label8"},
+    {u"Text9", u"Label9"},    {u"Text10", u"Label10"},
+};
+
+const QString kCircuit = QStringLiteral(":/amplifier/circuit2.svg");
+const QString kCircuitDescription = QStringLiteral(
+    "Schaltung: NPN-Transistor in Emitterschaltung mit Kollektorwiderstand Rc, "
+    "Emitterwiderstand Re und Kondensator Ce, Basisspannungsteiler R1 und R2; "
+    "ein Klick zeigt die Kennlinien");
+
+} // namespace
+
 Form5::Form5()
-    : common::Form(QStringLiteral("Form5"), QStringLiteral("Verstärker Berechnung"), 12510, 6000, 0xFFC0FF)
+    : amplifier::AmplifierWindow(QStringLiteral("Form5"), QStringLiteral("Verstärker Berechnung"), 12510,
+                                 6000, kBackground)
 {
+    common::Picture *circuit = addCircuit(kCircuit, kCircuitDescription);
+    circuit->setClickable(true);
+    addCaptions(kCaptions);
+    addOperatingPoint();
+    m_re = addEntry(QStringLiteral("Text7"));
+    addHint();
+    QPushButton *compute = addComputeButton();
+    m_rc = addResult(QStringLiteral("Text8"));
+    m_r1 = addResult(QStringLiteral("Text9"));
+    m_r2 = addResult(QStringLiteral("Text10"));
+    addLines(kLines);
+    common::place(client(), kLayout);
+    nameControls(kNames);
+    // The factor has no caption of its own here.
+    factorSelector()->setAccessibleName(QStringLiteral("Faktor 2 - 10"));
+    common::setFocusOrder(client(), {u"Text1", u"Combo1", u"Text2", u"Combo2", u"Text3", u"Combo3", u"Text4",
+                                     u"Combo4", u"Text5", u"Combo5", u"Text7", u"Combo6", u"Command1",
+                                     u"Text10", u"Text9", u"Text8", u"Text6"});
+
+    connect(circuit, &common::Picture::clicked, this, &Form5::Image1_Click);
+    connect(compute, &QPushButton::clicked, this, &Form5::Command1_Click);
+
+    Form_Load();
+    ubField()->setFocus();
+}
+
+void Form5::Command1_Click()
+{
+    fillEmptyEntries({m_re});
+    const std::optional<amplifier::Stage2> result = amplifier::calculateStage2(entries(), m_re->text());
+    if (!result) {
+        refuseInput();
+        return;
+    }
+    m_rc->setText(amplifier::kiloOhms(result->rc));
+    m_r2->setText(amplifier::kiloOhms(result->r2));
+    m_r1->setText(amplifier::kiloOhms(result->r1));
+}
+
+void Form5::Image1_Click()
+{
+    common::showModal<Form4>(common::Position::CentredOnScreen, nullptr);
 }
