@@ -1,0 +1,112 @@
+#include "couplingcap.h"
+
+#include "numbers.h"
+
+#include <cmath>
+#include <initializer_list>
+
+namespace couplingcap {
+
+namespace {
+
+// A typed value in ohm, hertz or farad, or the warning that refuses it.
+struct Reading {
+    double value = 0.0;
+    QStringView warning;
+};
+
+Reading read(Entry entry, std::span<const Unit> units)
+{
+    if (entry.text.trimmed().isEmpty())
+        return {0.0, kEnterValue};
+    const std::optional<double> typed = common::number(entry.text);
+    const std::optional<int> thousands = thousandsOf(entry.unit, units);
+    if (!typed || *typed <= 0.0 || !thousands)
+        return {0.0, kWrongValue};
+    // A pasted exponent can push the scaled value out of range or to zero.
+    const double value = scaled(*typed, *thousands);
+    if (!std::isfinite(value) || value <= 0.0)
+        return {0.0, kWrongValue};
+    return {value, {}};
+}
+
+// Each result is written in the general form and read back before its
+// pattern applies, so that text has to read back as a number. A result of
+// zero means the divisor overflowed: the true value is not zero.
+bool showable(std::initializer_list<double> values)
+{
+    for (const double value : values) {
+        if (value == 0.0 || !common::number(common::general(value)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<int> thousandsOf(QStringView name, std::span<const Unit> units)
+{
+    for (const Unit &unit : units) {
+        if (name == unit.name)
+            return unit.thousands;
+    }
+    return std::nullopt;
+}
+
+double scaled(double value, int thousands)
+{
+    for (int i = 0; i < thousands; ++i)
+        value = value * 1000;
+    for (int i = 0; i > thousands; --i)
+        value = value / 1000;
+    return value;
+}
+
+Capacitance capacitanceFrom(double ohm, double hertz)
+{
+    return {
+        1 / ((ohm * kTwoPi) * hertz),
+        1 / ((ohm * kTwoPi) * hertz) * 1000 * 1000,
+        1 / ((ohm * kTwoPi) * hertz) * 1000 * 1000 * 1000,
+        1 / ((ohm * kTwoPi) * hertz) * 1000 * 1000 * 1000 * 1000,
+    };
+}
+
+Frequency frequencyFrom(double ohm, double farad)
+{
+    return {
+        1 / ((ohm * kTwoPi) * farad),
+        1 / ((ohm * kTwoPi) * farad) / 1000,
+        1 / ((ohm * kTwoPi) * farad) / 1000 / 1000,
+    };
+}
+
+Outcome<Capacitance> capacitance(Entry resistance, Entry frequency)
+{
+    const Reading ohm = read(resistance, kResistanceUnits);
+    if (!ohm.warning.isEmpty())
+        return {std::nullopt, ohm.warning.toString()};
+    const Reading hertz = read(frequency, kFrequencyUnits);
+    if (!hertz.warning.isEmpty())
+        return {std::nullopt, hertz.warning.toString()};
+    const Capacitance c = capacitanceFrom(ohm.value, hertz.value);
+    if (!showable({c.farad, c.microfarad, c.nanofarad, c.picofarad}))
+        return {std::nullopt, kWrongValue.toString()};
+    return {c, {}};
+}
+
+Outcome<Frequency> frequency(Entry resistance, Entry capacitance)
+{
+    const Reading ohm = read(resistance, kResistanceUnits);
+    if (!ohm.warning.isEmpty())
+        return {std::nullopt, ohm.warning.toString()};
+    const Reading farad = read(capacitance, kCapacitanceUnits);
+    if (!farad.warning.isEmpty())
+        return {std::nullopt, farad.warning.toString()};
+    const Frequency f = frequencyFrom(ohm.value, farad.value);
+    if (!showable({f.hertz, f.kilohertz, f.megahertz}))
+        return {std::nullopt, kWrongValue.toString()};
+    return {f, {}};
+}
+
+} // namespace couplingcap
