@@ -1,0 +1,384 @@
+#include "amplifier1window.h"
+#include "amplifier2window.h"
+#include "picture.h"
+#include "useractions.h"
+#include "warning.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTest>
+
+#include <memory>
+
+using testing::child;
+
+namespace {
+
+const QString kWrongInput = QStringLiteral("falsche Eingabe");
+
+std::unique_ptr<common::Form> openWindow(const QString &name)
+{
+    std::unique_ptr<common::Form> window;
+    if (name == u"Form1")
+        window = std::make_unique<Form1>();
+    else
+        window = std::make_unique<Form5>();
+    window->show();
+    return window;
+}
+
+// Carries out steps such as "Text1=12" (types over the field's text) or
+// "Combo4=µA" (picks the item), in order.
+void enter(const QWidget *window, const QStringList &steps)
+{
+    for (const QString &step : steps) {
+        const QString name = step.section(u'=', 0, 0);
+        const QString value = step.section(u'=', 1);
+        if (name.startsWith(u"Combo"))
+            QVERIFY2(testing::pick(child<QComboBox>(window, name), value), qPrintable(step));
+        else
+            testing::typeInto(child<QLineEdit>(window, name), value);
+    }
+}
+
+// The texts of the named fields, as "Text8=3,000".
+QStringList shown(const QWidget *window, const QStringList &names)
+{
+    QStringList texts;
+    for (const QString &name : names)
+        texts.append(name + u'=' + child<QLineEdit>(window, name)->text());
+    return texts;
+}
+
+QStringList names(const QStringList &steps)
+{
+    QStringList list;
+    for (const QString &step : steps)
+        list.append(step.section(u'=', 0, 0));
+    return list;
+}
+
+void compute(const QWidget *window)
+{
+    QTest::mouseClick(child<QPushButton>(window, QStringLiteral("Command1")), Qt::LeftButton);
+}
+
+const QStringList kExample = {u"Text1=12"_qs, u"Text2=6"_qs, u"Text3=0,7"_qs, u"Text4=2"_qs, u"Text5=20"_qs};
+const QStringList kExampleWithRe = kExample + QStringList{u"Text7=470"_qs};
+
+QStringList resultsOf(const QString &window)
+{
+    if (window == u"Form1")
+        return {u"Text7"_qs, u"Text8"_qs, u"Text9"_qs, u"Text10"_qs};
+    return {u"Text8"_qs, u"Text9"_qs, u"Text10"_qs};
+}
+
+} // namespace
+
+class AmplifierWindowsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opening_data();
+    void opening();
+    void calculates_data();
+    void calculates();
+    void refuses_data();
+    void refuses();
+    void emptiedFieldBecomesZero_data();
+    void emptiedFieldBecomesZero();
+    void clickSelectsAllThenTypingReplaces_data();
+    void clickSelectsAllThenTypingReplaces();
+    void ubTakesSixCharacters_data();
+    void ubTakesSixCharacters();
+    void unitPick_data();
+    void unitPick();
+    void opensCurveWindows_data();
+    void opensCurveWindows();
+    void focusOrder_data();
+    void focusOrder();
+};
+
+void AmplifierWindowsTest::opening_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("ownIcon");
+    QTest::addColumn<QString>("circuit");
+    QTest::addColumn<QSize>("circuitSize");
+    QTest::newRow("Form1") << "Form1" << QString::fromUtf8("Verstärker-Berechnung") << true
+                           << ":/amplifier/circuit1.svg" << QSize(613, 471);
+    QTest::newRow("Form5") << "Form5" << QString::fromUtf8("Verstärker Berechnung") << false
+                           << ":/amplifier/circuit2.svg" << QSize(648, 542);
+}
+
+void AmplifierWindowsTest::opening()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+    QFETCH(bool, ownIcon);
+    QFETCH(QString, circuit);
+    QFETCH(QSize, circuitSize);
+    const auto form = openWindow(window);
+    QCOMPARE(form->windowTitle(), caption);
+    QCOMPARE(form->windowIcon().cacheKey() != QApplication::windowIcon().cacheKey(), ownIcon);
+    QCOMPARE(child<QComboBox>(form.get(), u"Combo4"_qs)->currentText(), u"mA"_qs);
+    QCOMPARE(child<QComboBox>(form.get(), u"Combo5"_qs)->currentText(), QString::fromUtf8("µA"));
+    QCOMPARE(child<QComboBox>(form.get(), u"Combo6"_qs)->currentText(), u"2"_qs);
+    QSvgRenderer picture(circuit);
+    QVERIFY(picture.isValid());
+    QCOMPARE(picture.defaultSize(), circuitSize);
+}
+
+void AmplifierWindowsTest::calculates_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("results");
+    QTest::newRow("Form1 worked example")
+        << "Form1" << kExample << QStringList{u"Text7=565,000"_qs, u"Text8=3,000"_qs, u"Text9=188,333"_qs, u"Text10=17,500"_qs};
+    QTest::newRow("Form1 µA picked, then Ic 2")
+        << "Form1" << QStringList{u"Combo4=µA"_qs} + kExample
+        << QStringList{u"Text7=565,000"_qs, u"Text8=3000,000"_qs, u"Text9=188,333"_qs, u"Text10=17,500"_qs};
+    QTest::newRow("Form1 factor 10")
+        << "Form1" << kExample + QStringList{u"Combo6=10"_qs}
+        << QStringList{u"Text7=565,000"_qs, u"Text8=3,000"_qs, u"Text9=51,364"_qs, u"Text10=3,500"_qs};
+    QTest::newRow("Form1 Uce above Ub")
+        << "Form1" << kExample + QStringList{u"Text2=14"_qs}
+        << QStringList{u"Text7=565,000"_qs, u"Text8=-1,000"_qs, u"Text9=188,333"_qs, u"Text10=17,500"_qs};
+    QTest::newRow("Form5 worked example")
+        << "Form5" << kExampleWithRe << QStringList{u"Text8=2,525"_qs, u"Text9=172,510"_qs, u"Text10=41,235"_qs};
+    QTest::newRow("Form5 Re 1000")
+        << "Form5" << kExample + QStringList{u"Text7=1000"_qs}
+        << QStringList{u"Text8=1,990"_qs, u"Text9=154,667"_qs, u"Text10=68,000"_qs};
+    QTest::newRow("Form5 Re 3000")
+        << "Form5" << kExample + QStringList{u"Text7=3000"_qs}
+        << QStringList{u"Text8=-0,030"_qs, u"Text9=87,333"_qs, u"Text10=169,000"_qs};
+}
+
+void AmplifierWindowsTest::calculates()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, results);
+    common::WarningRecorder recorder;
+    const auto form = openWindow(window);
+    enter(form.get(), steps);
+    compute(form.get());
+    QCOMPARE(recorder.take(), QStringList());
+    QCOMPARE(shown(form.get(), names(results)), results);
+}
+
+void AmplifierWindowsTest::refuses_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("kept");
+    QTest::newRow("Form1 fresh window") << "Form1" << QStringList() << QStringList{u"Text1=0"_qs};
+    QTest::newRow("Form5 fresh window") << "Form5" << QStringList() << QStringList{u"Text1=0"_qs};
+    QTest::newRow("Form5 everything but Re")
+        << "Form5" << kExample << QStringList{u"Text7=0"_qs};
+    QTest::newRow("Form1 Ub of blanks only")
+        << "Form1" << kExample + QStringList{u"Text1=  "_qs} << QStringList{u"Text1=  "_qs};
+    QTest::newRow("Form5 Uce with two commas")
+        << "Form5" << kExampleWithRe + QStringList{u"Text2=6,,0"_qs} << QStringList{u"Text2=6,,0"_qs};
+    QTest::newRow("Form1 blank between digits")
+        << "Form1" << kExample + QStringList{u"Text5=2 0"_qs} << QStringList{u"Text5=2 0"_qs};
+    QTest::newRow("Form5 lone comma for Re")
+        << "Form5" << kExample + QStringList{u"Text7=,"_qs} << QStringList{u"Text7=,"_qs};
+}
+
+void AmplifierWindowsTest::refuses()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, kept);
+    common::WarningRecorder recorder;
+    const auto form = openWindow(window);
+    enter(form.get(), steps);
+    compute(form.get());
+    QCOMPARE(recorder.take(), QStringList{kWrongInput});
+    QCOMPARE(shown(form.get(), names(kept)), kept);
+    for (const QString &result : resultsOf(window))
+        QCOMPARE(child<QLineEdit>(form.get(), result)->text(), QString());
+}
+
+void AmplifierWindowsTest::emptiedFieldBecomesZero_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("Form1 Text3") << "Form1" << "Text3";
+    QTest::newRow("Form1 Text1") << "Form1" << "Text1";
+    QTest::newRow("Form5 Text3") << "Form5" << "Text3";
+    QTest::newRow("Form5 Text7") << "Form5" << "Text7";
+}
+
+void AmplifierWindowsTest::emptiedFieldBecomesZero()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    common::WarningRecorder recorder;
+    const auto form = openWindow(window);
+    enter(form.get(), kExampleWithRe.mid(0, window == u"Form1" ? 5 : 6));
+    compute(form.get());
+    const QStringList before = shown(form.get(), resultsOf(window));
+    QVERIFY(!before.first().endsWith(u'='));
+
+    testing::clearField(child<QLineEdit>(form.get(), field));
+    compute(form.get());
+    QCOMPARE(child<QLineEdit>(form.get(), field)->text(), u"0"_qs);
+    QCOMPARE(recorder.take(), QStringList{kWrongInput});
+    QCOMPARE(shown(form.get(), resultsOf(window)), before);
+}
+
+void AmplifierWindowsTest::clickSelectsAllThenTypingReplaces_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("Form1 Text1") << "Form1" << "Text1";
+    QTest::newRow("Form1 Text4") << "Form1" << "Text4";
+    QTest::newRow("Form5 Text7") << "Form5" << "Text7";
+}
+
+void AmplifierWindowsTest::clickSelectsAllThenTypingReplaces()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    const auto form = openWindow(window);
+    auto *entry = child<QLineEdit>(form.get(), field);
+    QCOMPARE(entry->text(), u"0"_qs);
+    // Twice: a click into a field that has the focus selects all as well.
+    testing::click(entry);
+    testing::click(entry);
+    QTest::keyClicks(entry, u"12"_qs);
+    QCOMPARE(entry->text(), u"12"_qs);
+}
+
+void AmplifierWindowsTest::ubTakesSixCharacters_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("Form1") << "Form1";
+    QTest::newRow("Form5") << "Form5";
+}
+
+void AmplifierWindowsTest::ubTakesSixCharacters()
+{
+    QFETCH(QString, window);
+    const auto form = openWindow(window);
+    testing::typeInto(child<QLineEdit>(form.get(), u"Text1"_qs), u"1234567"_qs);
+    testing::typeInto(child<QLineEdit>(form.get(), u"Text2"_qs), u"12345678901"_qs);
+    QCOMPARE(child<QLineEdit>(form.get(), u"Text1"_qs)->text(), u"123456"_qs);
+    QCOMPARE(child<QLineEdit>(form.get(), u"Text2"_qs)->text(), u"1234567890"_qs);
+}
+
+void AmplifierWindowsTest::unitPick_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("selector");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("left");
+    // Form1 never reads an old number with a new unit; Form5 does.
+    QTest::newRow("Form1 Combo4 resets Ic") << "Form1" << "Combo4" << QString::fromUtf8("µA") << "Text4" << "0";
+    QTest::newRow("Form1 Combo5 resets Ib") << "Form1" << "Combo5" << "mA" << "Text5" << "0";
+    QTest::newRow("Form1 same unit again resets too") << "Form1" << "Combo4" << "mA" << "Text4" << "0";
+    QTest::newRow("Form5 Combo4 keeps Ic") << "Form5" << "Combo4" << QString::fromUtf8("µA") << "Text4" << "2";
+    QTest::newRow("Form5 Combo5 keeps Ib") << "Form5" << "Combo5" << "mA" << "Text5" << "20";
+}
+
+void AmplifierWindowsTest::unitPick()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, selector);
+    QFETCH(QString, unit);
+    QFETCH(QString, field);
+    QFETCH(QString, left);
+    const auto form = openWindow(window);
+    enter(form.get(), kExampleWithRe.mid(0, window == u"Form1" ? 5 : 6));
+    QVERIFY(testing::pick(child<QComboBox>(form.get(), selector), unit));
+    QCOMPARE(child<QLineEdit>(form.get(), field)->text(), left);
+}
+
+void AmplifierWindowsTest::opensCurveWindows_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Form1 Kennlinie 1") << "Form1" << "kenn1" << "Form2" << "Kennlinie-Beispiel";
+    QTest::newRow("Form1 Kennlinie 2") << "Form1" << "kenn2" << "Form4" << "Kennlinie Beispiel";
+    QTest::newRow("Form5 Kennlinie 1") << "Form5" << "kenn1" << "Form2" << "Kennlinie-Beispiel";
+    QTest::newRow("Form5 Kennlinie 2") << "Form5" << "kenn2" << "Form4" << "Kennlinie Beispiel";
+    QTest::newRow("Form5 circuit picture") << "Form5" << "Image1" << "Form4" << "Kennlinie Beispiel";
+}
+
+void AmplifierWindowsTest::opensCurveWindows()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, item);
+    QFETCH(QString, opened);
+    QFETCH(QString, caption);
+    const auto form = openWindow(window);
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    testing::typeInto(child<QLineEdit>(form.get(), u"Text1"_qs), u"12"_qs);
+
+    QString seenName, seenCaption;
+    testing::onNextModal([&](QWidget *modal) {
+        seenName = modal->objectName();
+        seenCaption = modal->windowTitle();
+        modal->close();
+    });
+    if (item == u"Image1") {
+        testing::click(child<common::Picture>(form.get(), item));
+    } else {
+        auto *bar = form->findChild<QMenuBar *>();
+        auto *menu = child<QMenu>(form.get(), u"ke"_qs);
+        QCOMPARE(menu->title(), u"Kennlinien"_qs);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        auto *action = form->findChild<QAction *>(item);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+    }
+    QCOMPARE(seenName, opened);
+    QCOMPARE(seenCaption, caption);
+    // The calculator keeps its entries while a curve window is open.
+    QCOMPARE(child<QLineEdit>(form.get(), u"Text1"_qs)->text(), u"12"_qs);
+}
+
+void AmplifierWindowsTest::focusOrder_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("Form1") << "Form1"
+                           << QStringList{u"Text1"_qs,    u"Text2"_qs,  u"Combo2"_qs, u"Text3"_qs,  u"Combo3"_qs,
+                                          u"Text4"_qs,    u"Combo4"_qs, u"Text5"_qs,  u"Combo5"_qs, u"Combo6"_qs,
+                                          u"Command1"_qs, u"Text7"_qs,  u"Text8"_qs,  u"Text9"_qs,  u"Text10"_qs,
+                                          u"Combo1"_qs,   u"Text6"_qs,  u"Text1"_qs};
+    QTest::newRow("Form5") << "Form5"
+                           << QStringList{u"Text1"_qs,  u"Combo1"_qs, u"Text2"_qs,    u"Combo2"_qs, u"Text3"_qs,
+                                          u"Combo3"_qs, u"Text4"_qs,  u"Combo4"_qs,   u"Text5"_qs,  u"Combo5"_qs,
+                                          u"Text7"_qs,  u"Combo6"_qs, u"Command1"_qs, u"Text10"_qs, u"Text9"_qs,
+                                          u"Text8"_qs,  u"Text6"_qs,  u"Text1"_qs};
+}
+
+void AmplifierWindowsTest::focusOrder()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, order);
+    const auto form = openWindow(window);
+    QApplication::setActiveWindow(form.get());
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (qsizetype step = 1; step < order.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited, order);
+}
+
+QTEST_MAIN(AmplifierWindowsTest)
+#include "tst_amplifierwindows.moc"
