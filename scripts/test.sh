@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-    -DELEKTRONIK_SANITIZE=ON -DELEKTRONIK_TESTS=ON
+    -DELEKTRONIK_SANITIZE=ON -DELEKTRONIK_TESTS=ON -DELEKTRONIK_FUZZ=ON
 cmake --build build-test -j"$(nproc)"
 cd build-test
 ctest --output-on-failure -j"$(nproc)"
