@@ -64,7 +64,7 @@ constexpr common::Placement kLayout[] = {
 
 const common::EntrySpec kValueField{QString(), 20, common::DigitFilter::WithBlank, false};
 
-QString text(QStringView view)
+QString toQString(QStringView view)
 {
     return view.toString();
 }
@@ -104,21 +104,21 @@ Form6::Form6()
     QWidget *area = client();
     for (int row = 0; row < ohmslaw::kRowCount; ++row) {
         const RowControls &controls = kRows[row];
-        QLabel *label = common::makeLabel(area, text(controls.label), text(controls.caption));
+        QLabel *label = common::makeLabel(area, toQString(controls.label), toQString(controls.caption));
         common::setBackground(label, kBackground);
 
-        QPushButton *clear = common::makeButton(area, text(controls.clearButton), QString());
-        clear->setAccessibleName(text(controls.clearName));
+        QPushButton *clear = common::makeButton(area, toQString(controls.clearButton), QString());
+        clear->setAccessibleName(toQString(controls.clearName));
         connect(clear, &QPushButton::clicked, this, rowHandlers[row].clear);
 
-        auto *field = new common::EntryField(text(controls.field), kValueField, area);
+        auto *field = new common::EntryField(toQString(controls.field), kValueField, area);
         common::nameAfter(field, label);
         common::setTextColour(field, common::colourFromNumber(common::kBlack));
         connect(field, &QLineEdit::textChanged, this, rowHandlers[row].change);
         m_fields[row] = field;
 
-        QComboBox *selector = common::makeSelector(area, text(controls.selector), unitNames(Row(row)));
-        selector->setAccessibleName(text(controls.selectorName));
+        QComboBox *selector = common::makeSelector(area, toQString(controls.selector), unitNames(Row(row)));
+        selector->setAccessibleName(toQString(controls.selectorName));
         connect(selector, &QComboBox::activated, this, rowHandlers[row].pick);
         m_selectors[row] = selector;
     }
@@ -126,14 +126,18 @@ Form6::Form6()
     QLabel *hint = common::makeLabel(area, QStringLiteral("Label4"), QStringLiteral("Ergebnisfeld leer lassen !"));
     common::setBackground(hint, kBackground);
     QLabel *heading = common::makeLabel(area, QStringLiteral("Label5"), QStringLiteral("Zahlenformat für Ergebnis"));
-    // Two lines high: the heading wraps as it was drawn.
+    // Two lines high: the heading starts at the top and wraps when the font
+    // needs more room than the drawn one.
+    heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     heading->setWordWrap(true);
     common::setBackground(heading, kFormatHeading);
 
     m_formats = new QButtonGroup(this);
     for (int i = 0; i < int(std::size(kOptions)); ++i) {
         auto *option = new QRadioButton(ohmslaw::kFormats[i].caption.toString(), area);
-        option->setObjectName(text(kOptions[i]));
+        option->setObjectName(toQString(kOptions[i]));
+        // Buttons fill with their Button colour unless told otherwise.
+        option->setBackgroundRole(QPalette::Window);
         common::setBackground(option, kBackground);
         m_formats->addButton(option, i);
         connect(option, &QRadioButton::clicked, this, optionHandlers[i]);
