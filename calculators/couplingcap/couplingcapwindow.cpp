@@ -145,7 +145,8 @@ Form9::Form9()
         common::makeLabel(area, str(label.name), str(label.text));
 
     for (const EntryRow &row : kEntries) {
-        auto *field = new common::EntryField(str(row.field), {QString(), row.maxLength, common::DigitFilter::WithoutBlank, false}, area);
+        const common::EntrySpec spec{QString(), row.maxLength, common::DigitFilter::WithoutBlank, false};
+        auto *field = new common::EntryField(str(row.field), spec, area);
         QStringList items;
         for (const couplingcap::Unit &unit : row.units)
             items << str(unit.name);
