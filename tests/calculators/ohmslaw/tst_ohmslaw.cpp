@@ -11,8 +11,6 @@ class OhmsLawTest : public QObject
 private slots:
     void solve_data();
     void solve();
-    void blank_data();
-    void blank();
 };
 
 void OhmsLawTest::solve_data()
@@ -38,8 +36,6 @@ void OhmsLawTest::solve_data()
         << "5" << "mV" << "2,5" << micro + u'A' << "0" << "Ohm" << Outcome::Resistance << 2000.0 << "";
     QTest::newRow("2 A, 1.000 Ohm read back with grouping: voltage in V")
         << "0" << "V" << "2" << "A" << "1.000" << "Ohm" << Outcome::Voltage << 2000.0 << "";
-    QTest::newRow("blanks around a value")
-        << " 3 " << "V" << "0" << "A" << "  1,5" << "Ohm" << Outcome::Current << 2.0 << "";
     QTest::newRow("all given")
         << "1" << "V" << "1" << "A" << "1" << "Ohm" << Outcome::NothingLeftOpen << 0.0
         << "ein Eintrag muß 0 sein (für Ergebnis)";
@@ -56,12 +52,8 @@ void OhmsLawTest::solve_data()
         << "Spannung und Widerstand festlegen";
     QTest::newRow("two commas")
         << "1,,2" << "V" << "0" << "A" << "1" << "Ohm" << Outcome::WrongInput << 0.0 << "falsche Eingabe";
-    QTest::newRow("comma alone, otherwise all given")
-        << "1" << "V" << "1" << "A" << "," << "Ohm" << Outcome::WrongInput << 0.0 << "falsche Eingabe";
     QTest::newRow("blank between digits")
         << "1" << "V" << "0" << "A" << "2 2" << "Ohm" << Outcome::WrongInput << 0.0 << "falsche Eingabe";
-    QTest::newRow("pasted letters")
-        << "0" << "V" << "abc" << "A" << "1" << "Ohm" << Outcome::WrongInput << 0.0 << "falsche Eingabe";
     QTest::newRow("1E306 MOhm overflows when scaled")
         << "0" << "V" << "1" << "A" << "1E306" << "MOhm" << Outcome::WrongInput << 0.0 << "falsche Eingabe";
     QTest::newRow("voltage overflows in µV")
@@ -91,24 +83,6 @@ void OhmsLawTest::solve()
     QCOMPARE(ohmslaw::message(solution.outcome), message);
     if (ohmslaw::isResult(outcome))
         QCOMPARE(solution.value, value);
-}
-
-void OhmsLawTest::blank_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("blank");
-    QTest::newRow("empty") << "" << true;
-    QTest::newRow("blanks only") << "   " << true;
-    QTest::newRow("zero") << "0" << false;
-    QTest::newRow("value between blanks") << " 1 " << false;
-    QTest::newRow("comma only") << "," << false;
-}
-
-void OhmsLawTest::blank()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, blank);
-    QCOMPARE(ohmslaw::isBlank(text), blank);
 }
 
 QTEST_GUILESS_MAIN(OhmsLawTest)
