@@ -12,26 +12,27 @@ namespace {
 
 using amplifier::Caption;
 using amplifier::Line;
+using amplifier::Style;
 using amplifier::NamedBy;
 
 constexpr quint32 kBackground = 0xFFFF80; // RGB 128, 255, 255
 
 constexpr Caption kCaptions[] = {
-    {u"Label1", u"Schaltung", true, true},
-    {u"Label2", u"Betriebsspannung Ub", false, false},
-    {u"Label3", u"Kollektorspannung Uce", true, false},
-    {u"Label4", u"Basisspannung Ube", true, false},
-    {u"Label5", u"Kollektorstrom Ic", true, false},
-    {u"Label6", u"Basisstrom Ib", true, false},
-    {u"Label7", u"R1 ohne R2", true, false},
-    {u"Label8", u"Rc", true, false},
-    {u"Label9", u"R1", true, false},
-    {u"Label10", u"R2", true, false},
-    {u"Label11_0", u"K Ohm", true, false},
-    {u"Label11_1", u"K Ohm", true, false},
-    {u"Label11_2", u"K Ohm", true, false},
-    {u"Label11_3", u"K Ohm", true, false},
-    {u"Label12", u"Faktor 2 - 10", true, false},
+    {u"Label1", u"Schaltung", Style::CentredBold},
+    {u"Label2", u"Betriebsspannung Ub", Style::Left},
+    {u"Label3", u"Kollektorspannung Uce", Style::Centred},
+    {u"Label4", u"Basisspannung Ube", Style::Centred},
+    {u"Label5", u"Kollektorstrom Ic", Style::Centred},
+    {u"Label6", u"Basisstrom Ib", Style::Centred},
+    {u"Label7", u"R1 ohne R2", Style::Centred},
+    {u"Label8", u"Rc", Style::Centred},
+    {u"Label9", u"R1", Style::Centred},
+    {u"Label10", u"R2", Style::Centred},
+    {u"Label11_0", u"K Ohm", Style::Centred},
+    {u"Label11_1", u"K Ohm", Style::Centred},
+    {u"Label11_2", u"K Ohm", Style::Centred},
+    {u"Label11_3", u"K Ohm", Style::Centred},
+    {u"Label12", u"Faktor 2 - 10", Style::Centred},
 };
 
 constexpr common::Placement kLayout[] = {

@@ -20,17 +20,16 @@ namespace {
 struct EntryRow {
     QStringView field;
     int maxLength;
-    QStringView unitSelector;
 };
 
-// Ub takes six characters, the others ten. Ub, Uce and Ube are always in
-// volts; the currents have a unit of their own.
+// Ub, Uce, Ube, Ic, Ib: Ub takes six characters, the others ten.
 constexpr EntryRow kOperatingPoint[] = {
-    {u"Text1", 6, u"Combo1"},  {u"Text2", 10, u"Combo2"}, {u"Text3", 10, u"Combo3"},
-    {u"Text4", 10, u"Combo4"}, {u"Text5", 10, u"Combo5"},
+    {u"Text1", 6}, {u"Text2", 10}, {u"Text3", 10}, {u"Text4", 10}, {u"Text5", 10},
 };
-constexpr int kVoltRows = 3;
 constexpr int kFurtherEntryLength = 10;
+
+// Ub, Uce and Ube are always in volts: their selectors only show it.
+constexpr QStringView kVoltSelectors[] = {u"Combo1", u"Combo2", u"Combo3"};
 
 constexpr QStringView kFactors[] = {u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"10"};
 constexpr QStringView kStartingFactor = u"2";
@@ -91,8 +90,8 @@ void AmplifierWindow::addCaptions(std::span<const Caption> captions)
     const QFont bold = common::uiFont(common::Typeface::SansSerif, kFontPoints, true);
     for (const Caption &caption : captions) {
         QLabel *label = common::makeLabel(client(), caption.name.toString(), caption.text.toString());
-        label->setAlignment((caption.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-        if (caption.bold)
+        label->setAlignment((caption.style == Style::Left ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignTop);
+        if (caption.style == Style::CentredBold)
             label->setFont(bold);
     }
 }
@@ -114,14 +113,15 @@ void AmplifierWindow::addLines(std::span<const Line> lines)
 
 void AmplifierWindow::addOperatingPoint()
 {
-    for (std::size_t row = 0; row < std::size(kOperatingPoint); ++row) {
+    static_assert(std::size(kOperatingPoint) == std::tuple_size_v<decltype(m_point)>);
+    for (std::size_t row = 0; row < m_point.size(); ++row) {
         const EntryRow &entry = kOperatingPoint[row];
         m_point[row] = new common::EntryField(entry.field.toString(), entrySpec(entry.maxLength), client());
-        if (int(row) < kVoltRows)
-            new common::FixedSelector(entry.unitSelector.toString(), QStringLiteral("V"), client());
     }
-    m_icUnit = common::makeSelector(client(), kOperatingPoint[3].unitSelector.toString(), currentUnitNames());
-    m_ibUnit = common::makeSelector(client(), kOperatingPoint[4].unitSelector.toString(), currentUnitNames());
+    for (const QStringView name : kVoltSelectors)
+        new common::FixedSelector(name.toString(), QStringLiteral("V"), client());
+    m_icUnit = common::makeSelector(client(), QStringLiteral("Combo4"), currentUnitNames());
+    m_ibUnit = common::makeSelector(client(), QStringLiteral("Combo5"), currentUnitNames());
     m_factor = common::makeSelector(client(), QStringLiteral("Combo6"), texts(kFactors));
 }
 

@@ -21,12 +21,18 @@ class ResultField;
 
 namespace amplifier {
 
-// A label of the window and how its caption stands in it.
+// How a label's caption stands in it.
+enum class Style {
+    Left,
+    Centred,
+    CentredBold,
+};
+
+// A label of the window.
 struct Caption {
     QStringView name;
     QStringView text;
-    bool centred;
-    bool bold;
+    Style style;
 };
 
 // A line of the window, 3 px wide, between two points given in twips.

@@ -13,6 +13,7 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
 using testing::child;
 
 namespace {
@@ -66,14 +67,14 @@ void compute(const QWidget *window)
     QTest::mouseClick(child<QPushButton>(window, QStringLiteral("Command1")), Qt::LeftButton);
 }
 
-const QStringList kExample = {u"Text1=12"_qs, u"Text2=6"_qs, u"Text3=0,7"_qs, u"Text4=2"_qs, u"Text5=20"_qs};
-const QStringList kExampleWithRe = kExample + QStringList{u"Text7=470"_qs};
+const QStringList kExample = {u"Text1=12"_s, u"Text2=6"_s, u"Text3=0,7"_s, u"Text4=2"_s, u"Text5=20"_s};
+const QStringList kExampleWithRe = kExample + QStringList{u"Text7=470"_s};
 
 QStringList resultsOf(const QString &window)
 {
     if (window == u"Form1")
-        return {u"Text7"_qs, u"Text8"_qs, u"Text9"_qs, u"Text10"_qs};
-    return {u"Text8"_qs, u"Text9"_qs, u"Text10"_qs};
+        return {u"Text7"_s, u"Text8"_s, u"Text9"_s, u"Text10"_s};
+    return {u"Text8"_s, u"Text9"_s, u"Text10"_s};
 }
 
 } // namespace
@@ -126,9 +127,9 @@ void AmplifierWindowsTest::opening()
     const auto form = openWindow(window);
     QCOMPARE(form->windowTitle(), caption);
     QCOMPARE(form->windowIcon().cacheKey() != QApplication::windowIcon().cacheKey(), ownIcon);
-    QCOMPARE(child<QComboBox>(form.get(), u"Combo4"_qs)->currentText(), u"mA"_qs);
-    QCOMPARE(child<QComboBox>(form.get(), u"Combo5"_qs)->currentText(), QString::fromUtf8("µA"));
-    QCOMPARE(child<QComboBox>(form.get(), u"Combo6"_qs)->currentText(), u"2"_qs);
+    QCOMPARE(child<QComboBox>(form.get(), u"Combo4"_s)->currentText(), u"mA"_s);
+    QCOMPARE(child<QComboBox>(form.get(), u"Combo5"_s)->currentText(), QString::fromUtf8("µA"));
+    QCOMPARE(child<QComboBox>(form.get(), u"Combo6"_s)->currentText(), u"2"_s);
     QSvgRenderer picture(circuit);
     QVERIFY(picture.isValid());
     QCOMPARE(picture.defaultSize(), circuitSize);
@@ -140,24 +141,24 @@ void AmplifierWindowsTest::calculates_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("results");
     QTest::newRow("Form1 worked example")
-        << "Form1" << kExample << QStringList{u"Text7=565,000"_qs, u"Text8=3,000"_qs, u"Text9=188,333"_qs, u"Text10=17,500"_qs};
+        << "Form1" << kExample << QStringList{u"Text7=565,000"_s, u"Text8=3,000"_s, u"Text9=188,333"_s, u"Text10=17,500"_s};
     QTest::newRow("Form1 µA picked, then Ic 2")
-        << "Form1" << QStringList{u"Combo4=µA"_qs} + kExample
-        << QStringList{u"Text7=565,000"_qs, u"Text8=3000,000"_qs, u"Text9=188,333"_qs, u"Text10=17,500"_qs};
+        << "Form1" << QStringList{u"Combo4=µA"_s} + kExample
+        << QStringList{u"Text7=565,000"_s, u"Text8=3000,000"_s, u"Text9=188,333"_s, u"Text10=17,500"_s};
     QTest::newRow("Form1 factor 10")
-        << "Form1" << kExample + QStringList{u"Combo6=10"_qs}
-        << QStringList{u"Text7=565,000"_qs, u"Text8=3,000"_qs, u"Text9=51,364"_qs, u"Text10=3,500"_qs};
+        << "Form1" << kExample + QStringList{u"Combo6=10"_s}
+        << QStringList{u"Text7=565,000"_s, u"Text8=3,000"_s, u"Text9=51,364"_s, u"Text10=3,500"_s};
     QTest::newRow("Form1 Uce above Ub")
-        << "Form1" << kExample + QStringList{u"Text2=14"_qs}
-        << QStringList{u"Text7=565,000"_qs, u"Text8=-1,000"_qs, u"Text9=188,333"_qs, u"Text10=17,500"_qs};
+        << "Form1" << kExample + QStringList{u"Text2=14"_s}
+        << QStringList{u"Text7=565,000"_s, u"Text8=-1,000"_s, u"Text9=188,333"_s, u"Text10=17,500"_s};
     QTest::newRow("Form5 worked example")
-        << "Form5" << kExampleWithRe << QStringList{u"Text8=2,525"_qs, u"Text9=172,510"_qs, u"Text10=41,235"_qs};
+        << "Form5" << kExampleWithRe << QStringList{u"Text8=2,525"_s, u"Text9=172,510"_s, u"Text10=41,235"_s};
     QTest::newRow("Form5 Re 1000")
-        << "Form5" << kExample + QStringList{u"Text7=1000"_qs}
-        << QStringList{u"Text8=1,990"_qs, u"Text9=154,667"_qs, u"Text10=68,000"_qs};
+        << "Form5" << kExample + QStringList{u"Text7=1000"_s}
+        << QStringList{u"Text8=1,990"_s, u"Text9=154,667"_s, u"Text10=68,000"_s};
     QTest::newRow("Form5 Re 3000")
-        << "Form5" << kExample + QStringList{u"Text7=3000"_qs}
-        << QStringList{u"Text8=-0,030"_qs, u"Text9=87,333"_qs, u"Text10=169,000"_qs};
+        << "Form5" << kExample + QStringList{u"Text7=3000"_s}
+        << QStringList{u"Text8=-0,030"_s, u"Text9=87,333"_s, u"Text10=169,000"_s};
 }
 
 void AmplifierWindowsTest::calculates()
@@ -178,18 +179,18 @@ void AmplifierWindowsTest::refuses_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("kept");
-    QTest::newRow("Form1 fresh window") << "Form1" << QStringList() << QStringList{u"Text1=0"_qs};
-    QTest::newRow("Form5 fresh window") << "Form5" << QStringList() << QStringList{u"Text1=0"_qs};
+    QTest::newRow("Form1 fresh window") << "Form1" << QStringList() << QStringList{u"Text1=0"_s};
+    QTest::newRow("Form5 fresh window") << "Form5" << QStringList() << QStringList{u"Text1=0"_s};
     QTest::newRow("Form5 everything but Re")
-        << "Form5" << kExample << QStringList{u"Text7=0"_qs};
+        << "Form5" << kExample << QStringList{u"Text7=0"_s};
     QTest::newRow("Form1 Ub of blanks only")
-        << "Form1" << kExample + QStringList{u"Text1=  "_qs} << QStringList{u"Text1=  "_qs};
+        << "Form1" << kExample + QStringList{u"Text1=  "_s} << QStringList{u"Text1=  "_s};
     QTest::newRow("Form5 Uce with two commas")
-        << "Form5" << kExampleWithRe + QStringList{u"Text2=6,,0"_qs} << QStringList{u"Text2=6,,0"_qs};
+        << "Form5" << kExampleWithRe + QStringList{u"Text2=6,,0"_s} << QStringList{u"Text2=6,,0"_s};
     QTest::newRow("Form1 blank between digits")
-        << "Form1" << kExample + QStringList{u"Text5=2 0"_qs} << QStringList{u"Text5=2 0"_qs};
+        << "Form1" << kExample + QStringList{u"Text5=2 0"_s} << QStringList{u"Text5=2 0"_s};
     QTest::newRow("Form5 lone comma for Re")
-        << "Form5" << kExample + QStringList{u"Text7=,"_qs} << QStringList{u"Text7=,"_qs};
+        << "Form5" << kExample + QStringList{u"Text7=,"_s} << QStringList{u"Text7=,"_s};
 }
 
 void AmplifierWindowsTest::refuses()
@@ -230,7 +231,7 @@ void AmplifierWindowsTest::emptiedFieldBecomesZero()
 
     testing::clearField(child<QLineEdit>(form.get(), field));
     compute(form.get());
-    QCOMPARE(child<QLineEdit>(form.get(), field)->text(), u"0"_qs);
+    QCOMPARE(child<QLineEdit>(form.get(), field)->text(), u"0"_s);
     QCOMPARE(recorder.take(), QStringList{kWrongInput});
     QCOMPARE(shown(form.get(), resultsOf(window)), before);
 }
@@ -250,12 +251,12 @@ void AmplifierWindowsTest::clickSelectsAllThenTypingReplaces()
     QFETCH(QString, field);
     const auto form = openWindow(window);
     auto *entry = child<QLineEdit>(form.get(), field);
-    QCOMPARE(entry->text(), u"0"_qs);
+    QCOMPARE(entry->text(), u"0"_s);
     // Twice: a click into a field that has the focus selects all as well.
     testing::click(entry);
     testing::click(entry);
-    QTest::keyClicks(entry, u"12"_qs);
-    QCOMPARE(entry->text(), u"12"_qs);
+    QTest::keyClicks(entry, u"12"_s);
+    QCOMPARE(entry->text(), u"12"_s);
 }
 
 void AmplifierWindowsTest::ubTakesSixCharacters_data()
@@ -269,10 +270,10 @@ void AmplifierWindowsTest::ubTakesSixCharacters()
 {
     QFETCH(QString, window);
     const auto form = openWindow(window);
-    testing::typeInto(child<QLineEdit>(form.get(), u"Text1"_qs), u"1234567"_qs);
-    testing::typeInto(child<QLineEdit>(form.get(), u"Text2"_qs), u"12345678901"_qs);
-    QCOMPARE(child<QLineEdit>(form.get(), u"Text1"_qs)->text(), u"123456"_qs);
-    QCOMPARE(child<QLineEdit>(form.get(), u"Text2"_qs)->text(), u"1234567890"_qs);
+    testing::typeInto(child<QLineEdit>(form.get(), u"Text1"_s), u"1234567"_s);
+    testing::typeInto(child<QLineEdit>(form.get(), u"Text2"_s), u"12345678901"_s);
+    QCOMPARE(child<QLineEdit>(form.get(), u"Text1"_s)->text(), u"123456"_s);
+    QCOMPARE(child<QLineEdit>(form.get(), u"Text2"_s)->text(), u"1234567890"_s);
 }
 
 void AmplifierWindowsTest::unitPick_data()
@@ -324,7 +325,7 @@ void AmplifierWindowsTest::opensCurveWindows()
     QFETCH(QString, caption);
     const auto form = openWindow(window);
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    testing::typeInto(child<QLineEdit>(form.get(), u"Text1"_qs), u"12"_qs);
+    testing::typeInto(child<QLineEdit>(form.get(), u"Text1"_s), u"12"_s);
 
     QString seenName, seenCaption;
     testing::onNextModal([&](QWidget *modal) {
@@ -336,8 +337,8 @@ void AmplifierWindowsTest::opensCurveWindows()
         testing::click(child<common::Picture>(form.get(), item));
     } else {
         auto *bar = form->findChild<QMenuBar *>();
-        auto *menu = child<QMenu>(form.get(), u"ke"_qs);
-        QCOMPARE(menu->title(), u"Kennlinien"_qs);
+        auto *menu = child<QMenu>(form.get(), u"ke"_s);
+        QCOMPARE(menu->title(), u"Kennlinien"_s);
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
         QVERIFY(QTest::qWaitForWindowExposed(menu));
         auto *action = form->findChild<QAction *>(item);
@@ -346,7 +347,7 @@ void AmplifierWindowsTest::opensCurveWindows()
     QCOMPARE(seenName, opened);
     QCOMPARE(seenCaption, caption);
     // The calculator keeps its entries while a curve window is open.
-    QCOMPARE(child<QLineEdit>(form.get(), u"Text1"_qs)->text(), u"12"_qs);
+    QCOMPARE(child<QLineEdit>(form.get(), u"Text1"_s)->text(), u"12"_s);
 }
 
 void AmplifierWindowsTest::focusOrder_data()
@@ -354,15 +355,15 @@ void AmplifierWindowsTest::focusOrder_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("order");
     QTest::newRow("Form1") << "Form1"
-                           << QStringList{u"Text1"_qs,    u"Text2"_qs,  u"Combo2"_qs, u"Text3"_qs,  u"Combo3"_qs,
-                                          u"Text4"_qs,    u"Combo4"_qs, u"Text5"_qs,  u"Combo5"_qs, u"Combo6"_qs,
-                                          u"Command1"_qs, u"Text7"_qs,  u"Text8"_qs,  u"Text9"_qs,  u"Text10"_qs,
-                                          u"Combo1"_qs,   u"Text6"_qs,  u"Text1"_qs};
+                           << QStringList{u"Text1"_s,    u"Text2"_s,  u"Combo2"_s, u"Text3"_s,  u"Combo3"_s,
+                                          u"Text4"_s,    u"Combo4"_s, u"Text5"_s,  u"Combo5"_s, u"Combo6"_s,
+                                          u"Command1"_s, u"Text7"_s,  u"Text8"_s,  u"Text9"_s,  u"Text10"_s,
+                                          u"Combo1"_s,   u"Text6"_s,  u"Text1"_s};
     QTest::newRow("Form5") << "Form5"
-                           << QStringList{u"Text1"_qs,  u"Combo1"_qs, u"Text2"_qs,    u"Combo2"_qs, u"Text3"_qs,
-                                          u"Combo3"_qs, u"Text4"_qs,  u"Combo4"_qs,   u"Text5"_qs,  u"Combo5"_qs,
-                                          u"Text7"_qs,  u"Combo6"_qs, u"Command1"_qs, u"Text10"_qs, u"Text9"_qs,
-                                          u"Text8"_qs,  u"Text6"_qs,  u"Text1"_qs};
+                           << QStringList{u"Text1"_s,  u"Combo1"_s, u"Text2"_s,    u"Combo2"_s, u"Text3"_s,
+                                          u"Combo3"_s, u"Text4"_s,  u"Combo4"_s,   u"Text5"_s,  u"Combo5"_s,
+                                          u"Text7"_s,  u"Combo6"_s, u"Command1"_s, u"Text10"_s, u"Text9"_s,
+                                          u"Text8"_s,  u"Text6"_s,  u"Text1"_s};
 }
 
 void AmplifierWindowsTest::focusOrder()
@@ -370,7 +371,7 @@ void AmplifierWindowsTest::focusOrder()
     QFETCH(QString, window);
     QFETCH(QStringList, order);
     const auto form = openWindow(window);
-    QApplication::setActiveWindow(form.get());
+    form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     QStringList visited{QApplication::focusWidget()->objectName()};
     for (qsizetype step = 1; step < order.size(); ++step) {
