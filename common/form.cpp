@@ -89,6 +89,8 @@ void setBackground(QWidget *widget, quint32 colourNumber)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colourFromNumber(colourNumber));
     widget->setPalette(palette);
+    // Buttons fill with their Button colour unless told otherwise.
+    widget->setBackgroundRole(QPalette::Window);
     widget->setAutoFillBackground(true);
 }
 

@@ -2,6 +2,9 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTimer>
 
 namespace testing {
@@ -39,13 +42,35 @@ bool pick(QComboBox *combo, const QString &itemText)
         return false;
     combo->showPopup();
     QAbstractItemView *view = combo->view();
+    // A locked box does not open: nothing can be picked then.
+    if (!view->isVisible())
+        return false;
     const QModelIndex modelIndex = view->model()->index(index, combo->modelColumn(), combo->rootModelIndex());
     view->scrollTo(modelIndex);
-    const QPoint centre = view->visualRect(modelIndex).center();
+    // Items may be wider than a narrow list: click the visible part.
+    const QPoint centre = view->visualRect(modelIndex).intersected(view->viewport()->rect()).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
     if (view->isVisible())
         combo->hidePopup();
     return combo->currentIndex() == index;
+}
+
+void paste(common::EntryField *field, const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    field->setFocus(Qt::MouseFocusReason);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), field->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(field, &event);
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        auto *menu = qobject_cast<QMenu *>(top);
+        if (!menu || !menu->isVisible())
+            continue;
+        for (QAction *action : menu->actions()) {
+            if (common::EntryField::isPasteAction(action) && action->isEnabled())
+                action->trigger();
+        }
+        menu->close();
+    }
 }
 
 void click(QWidget *widget)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "entryfield.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QString>
@@ -34,6 +36,10 @@ void clearField(QLineEdit *field);
 // Picks an item by its text from a drop-down list: opens its list and clicks
 // the item, as a user does. Returns false when there is no such item.
 bool pick(QComboBox *combo, const QString &itemText);
+
+// Pastes `text` through the field's context menu, the one way a user can
+// paste into an entry field; the current selection is replaced.
+void paste(common::EntryField *field, const QString &text);
 
 // Left click in the middle of a widget.
 void click(QWidget *widget);

@@ -1,0 +1,303 @@
+#include "amplifier1window.h"
+#include "amplifier2window.h"
+#include "colourchartwindow.h"
+#include "converterwindow.h"
+#include "couplingcapwindow.h"
+#include "curvewindows.h"
+#include "entryfield.h"
+#include "numbers.h"
+#include "ohmslawwindow.h"
+#include "resistorcodewindow.h"
+#include "resultfield.h"
+#include "useractions.h"
+#include "warning.h"
+#include "wavelengthwindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+// Sends every window thousands of seeded random user actions and checks
+// after each one that nothing shows a number that is not one, that typed
+// text respects the fields' limits, and each window's own invariants.
+// ELEKTRONIK_RANDOM_ACTIONS sets the count per window, ELEKTRONIK_RANDOM_SEED
+// the seed; a failure names both so it can be replayed.
+class RandomInputTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void randomActions_data();
+    void randomActions();
+};
+
+namespace {
+
+using Factory = std::function<std::unique_ptr<common::Form>()>;
+// Checks a window's own rules after an action; returns what is wrong.
+using Invariant = std::function<QString(const QWidget *window, bool lastWasCalculation)>;
+
+template <typename W>
+Factory make()
+{
+    return [] { return std::make_unique<W>(); };
+}
+
+const QStringList kPastes = {
+    QString(),
+    QStringLiteral("0"),
+    QStringLiteral("12,5"),
+    QStringLiteral("-3"),
+    QStringLiteral("1E300"),
+    QStringLiteral("1E-300"),
+    QStringLiteral("-1E-300"),
+    QStringLiteral("9,99E+307"),
+    QStringLiteral("1,79769313486232E+308"),
+    QStringLiteral("1.000.000,5"),
+    QStringLiteral("1,2,3"),
+    QStringLiteral(" , "),
+    QStringLiteral("nan"),
+    QStringLiteral("inf"),
+    QStringLiteral("abc"),
+    QStringLiteral("0,0000000000000000000001"),
+    QString(300, u'9'),
+    QStringLiteral("5e"),
+    QStringLiteral("\t7\n8"),
+};
+
+const QString kKeys = QStringLiteral("0123456789,,  .-aZE+");
+
+// Keys beyond plain characters: editing, Enter, and the clipboard shortcuts.
+const std::pair<Qt::Key, Qt::KeyboardModifiers> kSpecialKeys[] = {
+    {Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_Delete, Qt::NoModifier},
+    {Qt::Key_Left, Qt::NoModifier},      {Qt::Key_Home, Qt::NoModifier},
+    {Qt::Key_Return, Qt::NoModifier},    {Qt::Key_V, Qt::ControlModifier},
+    {Qt::Key_X, Qt::ControlModifier},    {Qt::Key_Insert, Qt::ShiftModifier},
+};
+
+// What the program writes into a field is a number or nothing.
+bool isProgramText(const QString &text)
+{
+    return text.isEmpty() || common::number(text).has_value();
+}
+
+// Windows made of two independent calculators: what a change of one
+// half's inputs must empty, and what it must leave alone.
+struct Half {
+    QStringList inputs;
+    QStringList results;
+};
+struct HalvedWindow {
+    const char *window;
+    Half halves[2];
+};
+const HalvedWindow kHalvedWindows[] = {
+    {"Form9",
+     {{{"Text1", "Text2", "Combo1", "Combo2"}, {"Text3", "Text4", "Text5", "Text6"}},
+      {{"Text7", "Text8", "Combo3", "Combo4"}, {"Text9", "Text10", "Text11"}}}},
+    {"Form10",
+     {{{"Combo1", "Combo2", "Combo3", "Combo4"}, {"Text1", "Text2", "Text3", "Text4"}},
+      {{"Combo5", "Combo6", "Combo7", "Combo8", "Combo9"}, {"Text5", "Text6", "Text7", "Text8"}}}},
+};
+
+// After the user changed `input`, its half's results are empty and the
+// other half's are as they were.
+QString halvesInvariant(const QWidget *window, const QString &input, const QHash<QString, QString> &before)
+{
+    for (const HalvedWindow &halved : kHalvedWindows) {
+        if (window->objectName() != QLatin1String(halved.window))
+            continue;
+        for (int side = 0; side < 2; ++side) {
+            if (!halved.halves[side].inputs.contains(input))
+                continue;
+            for (const QString &result : halved.halves[side].results) {
+                if (!window->findChild<QLineEdit *>(result)->text().isEmpty())
+                    return result + QStringLiteral(" kept its result");
+            }
+            for (const QString &result : halved.halves[1 - side].results) {
+                if (window->findChild<QLineEdit *>(result)->text() != before.value(result))
+                    return result + QStringLiteral(" of the other half changed");
+            }
+        }
+    }
+    return {};
+}
+
+QString formInvariants(const QWidget *window, bool lastWasCalculation)
+{
+    const QString name = window->objectName();
+    if (name == QLatin1String("Form6")) {
+        int red = 0;
+        for (const char *field : {"Text1", "Text2", "Text3"}) {
+            if (common::textColour(window->findChild<QWidget *>(QLatin1String(field))) == QColor(Qt::red))
+                ++red;
+        }
+        if (red > 1)
+            return QStringLiteral("%1 fields are red").arg(red);
+        if (lastWasCalculation && window->findChild<QWidget *>(QStringLiteral("Command1"))->isEnabled())
+            return QStringLiteral("Berechne still enabled after a result");
+    }
+    if (window->objectName() == QLatin1String("Form1") && window->findChild<QCheckBox *>(QStringLiteral("Check1"))) {
+        const bool one = window->findChild<QWidget *>(QStringLiteral("Command1"))->isVisibleTo(window);
+        const bool two = window->findChild<QWidget *>(QStringLiteral("Command2"))->isVisibleTo(window);
+        if (one == two)
+            return QStringLiteral("both or neither Berechne visible");
+    }
+    return {};
+}
+
+} // namespace
+
+void RandomInputTest::initTestCase()
+{
+    common::installFonts();
+}
+
+void RandomInputTest::randomActions_data()
+{
+    QTest::addColumn<Factory>("factory");
+    QTest::newRow("Form1 Verstärker-Berechnung") << make<Form1>();
+    QTest::newRow("Form5 Verstärker Berechnung") << make<Form5>();
+    QTest::newRow("Form6 Strom-Spannung-Widerstand") << make<Form6>();
+    QTest::newRow("Form7 VB Farbcode") << make<Form7>();
+    QTest::newRow("Form8 Frequenz - Wellenlänge") << make<Form8>();
+    QTest::newRow("Form9 Koppel-Kondensator") << make<Form9>();
+    QTest::newRow("Form10 Widerstands Farbcode") << make<Form10>();
+    QTest::newRow("Form2 Kennlinie-Beispiel") << make<Form2>();
+    QTest::newRow("Form4 Kennlinie Beispiel") << make<Form4>();
+    QTest::newRow("einheiten Umrechnung") << make<converter::Form1>();
+}
+
+void RandomInputTest::randomActions()
+{
+    QFETCH(Factory, factory);
+    const int count = qEnvironmentVariableIsSet("ELEKTRONIK_RANDOM_ACTIONS")
+        ? qEnvironmentVariableIntValue("ELEKTRONIK_RANDOM_ACTIONS")
+        : 3000;
+    const quint32 seed = qEnvironmentVariableIsSet("ELEKTRONIK_RANDOM_SEED")
+        ? quint32(qEnvironmentVariableIntValue("ELEKTRONIK_RANDOM_SEED"))
+        : 20261207u;
+    QRandomGenerator random(seed);
+
+    common::WarningRecorder recorder;
+    const std::unique_ptr<common::Form> window = factory();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    const auto entries = window->findChildren<common::EntryField *>();
+    QList<QLineEdit *> lineEdits;
+    for (QLineEdit *edit : window->findChildren<QLineEdit *>()) {
+        // The edit line of an editable drop-down holds the unit, not a number.
+        if (!qobject_cast<QComboBox *>(edit->parentWidget()))
+            lineEdits << edit;
+    }
+    QList<QComboBox *> combos;
+    for (QComboBox *combo : window->findChildren<QComboBox *>()) {
+        if (!qobject_cast<common::FixedSelector *>(combo))
+            combos << combo;
+    }
+    const auto buttons = window->findChildren<QPushButton *>();
+    const auto options = window->findChildren<QRadioButton *>();
+    const auto checks = window->findChildren<QCheckBox *>();
+    QList<QLabel *> swatches;
+    if (window->objectName() == QLatin1String("Form7"))
+        swatches = window->findChildren<QLabel *>();
+
+    for (int step = 0; step < count; ++step) {
+        const QString where = QStringLiteral("seed %1, action %2").arg(seed).arg(step);
+        bool calculation = false;
+        QString action;
+        const QLineEdit *userEdited = nullptr;
+        QString changedInput;
+        QHash<const QLineEdit *, QString> before;
+        QHash<QString, QString> beforeByName;
+        for (const QLineEdit *edit : lineEdits) {
+            before.insert(edit, edit->text());
+            beforeByName.insert(edit->objectName(), edit->text());
+        }
+        const int kind = int(random.bounded(8));
+        if (kind <= 2 && !entries.isEmpty()) {
+            common::EntryField *field = entries[int(random.bounded(qsizetype(entries.size())))];
+            userEdited = field;
+            const qsizetype length = field->text().size();
+            field->setFocus(Qt::MouseFocusReason);
+            const int keys = 1 + int(random.bounded(4));
+            for (int k = 0; k < keys; ++k) {
+                const int special = int(std::size(kSpecialKeys));
+                const int choice = int(random.bounded(int(kKeys.size()) + special));
+                if (choice < kKeys.size()) {
+                    QTest::keyClick(field, kKeys[choice].toLatin1());
+                } else {
+                    const auto &[key, modifiers] = kSpecialKeys[choice - kKeys.size()];
+                    QTest::keyClick(field, key, modifiers);
+                }
+            }
+            action = QStringLiteral("typing into ") + field->objectName();
+            if (field->limit() > 0 && field->text().size() > std::max<qsizetype>(length, field->limit()))
+                QFAIL(qPrintable(QStringLiteral("%1: %2 holds %3 characters").arg(where, field->objectName())
+                                     .arg(field->text().size())));
+        } else if (kind == 3 && !entries.isEmpty()) {
+            common::EntryField *field = entries[int(random.bounded(qsizetype(entries.size())))];
+            userEdited = field;
+            if (random.bounded(2))
+                field->selectAll();
+            testing::paste(field, kPastes[int(random.bounded(kPastes.size()))]);
+            action = QStringLiteral("pasting into ") + field->objectName();
+        } else if (kind == 4 && !combos.isEmpty()) {
+            QComboBox *combo = combos[int(random.bounded(qsizetype(combos.size())))];
+            if (combo->isEnabled() && combo->count() > 0
+                && testing::pick(combo, combo->itemText(int(random.bounded(combo->count())))))
+                changedInput = combo->objectName();
+            action = QStringLiteral("picking in ") + combo->objectName();
+        } else if (kind == 5 && !(options.isEmpty() && checks.isEmpty())) {
+            QList<QAbstractButton *> toggles;
+            for (auto *o : options)
+                toggles << o;
+            for (auto *c : checks)
+                toggles << c;
+            QAbstractButton *toggle = toggles[int(random.bounded(qsizetype(toggles.size())))];
+            if (toggle->isVisible() && toggle->isEnabled())
+                testing::click(toggle);
+            action = QStringLiteral("clicking ") + toggle->objectName();
+        } else if (kind == 6 && !swatches.isEmpty()) {
+            testing::click(swatches[int(random.bounded(qsizetype(swatches.size())))]);
+            action = QStringLiteral("clicking a swatch");
+        } else if (!buttons.isEmpty()) {
+            QPushButton *button = buttons[int(random.bounded(qsizetype(buttons.size())))];
+            if (button->isVisible() && button->isEnabled()) {
+                testing::click(button);
+                calculation = button->objectName() == QLatin1String("Command1") && recorder.messages().isEmpty();
+            }
+            action = QStringLiteral("pressing ") + button->objectName();
+        }
+        recorder.take();
+
+        for (const QLineEdit *edit : lineEdits) {
+            if (edit != userEdited && edit->text() != before.value(edit) && !isProgramText(edit->text()))
+                QFAIL(qPrintable(QStringLiteral("%1 (%2): %3 shows \"%4\"")
+                                     .arg(where, action, edit->objectName(), edit->text())));
+        }
+        if (userEdited && userEdited->text() != before.value(userEdited))
+            changedInput = userEdited->objectName();
+        QString broken = formInvariants(window.get(), calculation);
+        if (broken.isEmpty() && !changedInput.isEmpty())
+            broken = halvesInvariant(window.get(), changedInput, beforeByName);
+        if (!broken.isEmpty())
+            QFAIL(qPrintable(QStringLiteral("%1 (%2): %3").arg(where, action, broken)));
+    }
+}
+
+QTEST_MAIN(RandomInputTest)
+#include "tst_randominput.moc"
