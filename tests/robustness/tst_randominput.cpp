@@ -1,17 +1,9 @@
-#include "amplifier1window.h"
-#include "amplifier2window.h"
-#include "colourchartwindow.h"
-#include "converterwindow.h"
-#include "couplingcapwindow.h"
-#include "curvewindows.h"
 #include "entryfield.h"
 #include "numbers.h"
-#include "ohmslawwindow.h"
-#include "resistorcodewindow.h"
 #include "resultfield.h"
 #include "useractions.h"
 #include "warning.h"
-#include "wavelengthwindow.h"
+#include "windowrows.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -45,15 +37,8 @@ private slots:
 
 namespace {
 
-using Factory = std::function<std::unique_ptr<common::Form>()>;
 // Checks a window's own rules after an action; returns what is wrong.
 using Invariant = std::function<QString(const QWidget *window, bool lastWasCalculation)>;
-
-template <typename W>
-Factory make()
-{
-    return [] { return std::make_unique<W>(); };
-}
 
 const QStringList kPastes = {
     QString(),
@@ -167,22 +152,12 @@ void RandomInputTest::initTestCase()
 
 void RandomInputTest::randomActions_data()
 {
-    QTest::addColumn<Factory>("factory");
-    QTest::newRow("Form1 Verstärker-Berechnung") << make<Form1>();
-    QTest::newRow("Form5 Verstärker Berechnung") << make<Form5>();
-    QTest::newRow("Form6 Strom-Spannung-Widerstand") << make<Form6>();
-    QTest::newRow("Form7 VB Farbcode") << make<Form7>();
-    QTest::newRow("Form8 Frequenz - Wellenlänge") << make<Form8>();
-    QTest::newRow("Form9 Koppel-Kondensator") << make<Form9>();
-    QTest::newRow("Form10 Widerstands Farbcode") << make<Form10>();
-    QTest::newRow("Form2 Kennlinie-Beispiel") << make<Form2>();
-    QTest::newRow("Form4 Kennlinie Beispiel") << make<Form4>();
-    QTest::newRow("einheiten Umrechnung") << make<converter::Form1>();
+    testing::addWindowRows(false);
 }
 
 void RandomInputTest::randomActions()
 {
-    QFETCH(Factory, factory);
+    QFETCH(testing::WindowFactory, factory);
     const int count = qEnvironmentVariableIsSet("ELEKTRONIK_RANDOM_ACTIONS")
         ? qEnvironmentVariableIntValue("ELEKTRONIK_RANDOM_ACTIONS")
         : 3000;
@@ -192,7 +167,7 @@ void RandomInputTest::randomActions()
     QRandomGenerator random(seed);
 
     common::WarningRecorder recorder;
-    const std::unique_ptr<common::Form> window = factory();
+    const std::unique_ptr<QWidget> window = factory();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 

@@ -1,14 +1,5 @@
-#include "amplifier1window.h"
-#include "amplifier2window.h"
-#include "colourchartwindow.h"
-#include "converterwindow.h"
-#include "couplingcapwindow.h"
-#include "curvewindows.h"
-#include "mainwindow.h"
-#include "ohmslawwindow.h"
 #include "picture.h"
-#include "resistorcodewindow.h"
-#include "wavelengthwindow.h"
+#include "windowrows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,8 +12,6 @@
 #include <QStyle>
 #include <QTest>
 
-#include <functional>
-#include <memory>
 
 // Checks that hold for every window of both programs: every caption is
 // fully visible in its control, and every field, selector, caption-less
@@ -37,20 +26,9 @@ private slots:
     void captionsFit();
     void accessibleNames_data();
     void accessibleNames();
-
-private:
-    void windows();
 };
 
 namespace {
-
-using Factory = std::function<std::unique_ptr<QWidget>()>;
-
-template <typename W>
-Factory make()
-{
-    return [] { return std::make_unique<W>(); };
-}
 
 // The widest line of a caption in the control's font.
 int textWidth(const QWidget *widget, const QString &text)
@@ -105,30 +83,15 @@ void AllWindowsTest::initTestCase()
     common::installFonts();
 }
 
-void AllWindowsTest::windows()
-{
-    QTest::addColumn<Factory>("factory");
-    QTest::newRow("Form3 Elektronik Berechnungen") << make<Form3>();
-    QTest::newRow("Form2 Kennlinie-Beispiel") << make<Form2>();
-    QTest::newRow("Form4 Kennlinie Beispiel") << make<Form4>();
-    QTest::newRow("Form1 Verstärker-Berechnung") << make<Form1>();
-    QTest::newRow("Form5 Verstärker Berechnung") << make<Form5>();
-    QTest::newRow("Form6 Strom-Spannung-Widerstand") << make<Form6>();
-    QTest::newRow("Form7 VB Farbcode") << make<Form7>();
-    QTest::newRow("Form8 Frequenz - Wellenlänge") << make<Form8>();
-    QTest::newRow("Form9 Koppel-Kondensator") << make<Form9>();
-    QTest::newRow("Form10 Widerstands Farbcode") << make<Form10>();
-    QTest::newRow("einheiten Umrechnung") << make<converter::Form1>();
-}
 
 void AllWindowsTest::captionsFit_data()
 {
-    windows();
+    testing::addWindowRows(true);
 }
 
 void AllWindowsTest::captionsFit()
 {
-    QFETCH(Factory, factory);
+    QFETCH(testing::WindowFactory, factory);
     const std::unique_ptr<QWidget> window = factory();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -143,12 +106,12 @@ void AllWindowsTest::captionsFit()
 
 void AllWindowsTest::accessibleNames_data()
 {
-    windows();
+    testing::addWindowRows(true);
 }
 
 void AllWindowsTest::accessibleNames()
 {
-    QFETCH(Factory, factory);
+    QFETCH(testing::WindowFactory, factory);
     const std::unique_ptr<QWidget> window = factory();
     QStringList unnamed;
     for (const QWidget *widget : window->findChildren<QWidget *>()) {
