@@ -7,7 +7,7 @@ packages=(
     build-essential cmake clang
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
     fonts-liberation fonts-liberation2
-    xvfb xauth xclip x11-utils
+    xvfb xauth xclip x11-utils xdotool
     desktop-file-utils appstream dpkg-dev file
 )
 

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Installs the build into a staging prefix and checks what a user gets:
+# both programs side by side in bin/, desktop entries whose Exec and Icon
+# resolve inside the install, icons in the hicolor theme at their true
+# sizes, metainfo that launches an installed desktop entry, and nothing
+# else.
+# Usage: install.sh <build dir>
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# program | desktop entry | metainfo
+programs=(
+    "elektronik|elektronik.desktop|org.example.elektronik.metainfo.xml"
+    "einheiten|einheiten.desktop|org.example.einheiten.metainfo.xml"
+)
+png_sizes=(16 32 48 64 128 256)
+
+expected=()
+for row in "${programs[@]}"; do
+    IFS='|' read -r program desktop metainfo <<<"$row"
+    expected+=("bin/$program" "share/applications/$desktop" "share/metainfo/$metainfo"
+        "share/icons/hicolor/scalable/apps/$program.svg")
+    for n in "${png_sizes[@]}"; do
+        expected+=("share/icons/hicolor/${n}x${n}/apps/$program.png")
+    done
+
+    [ -x "$prefix/bin/$program" ] || fail "bin/$program is not an executable"
+
+    entry="$prefix/share/applications/$desktop"
+    [ -f "$entry" ] || continue
+    exec_line=$(sed -n 's/^Exec=//p' "$entry")
+    [ "$exec_line" = "$program" ] || fail "$desktop starts '$exec_line', not $program"
+    icon=$(sed -n 's/^Icon=//p' "$entry")
+    [ -f "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "$desktop names icon '$icon', which has no scalable icon"
+    [ -f "$prefix/share/icons/hicolor/48x48/apps/$icon.png" ] || fail "$desktop names icon '$icon', which has no 48x48 icon"
+
+    info="$prefix/share/metainfo/$metainfo"
+    [ -f "$info" ] || continue
+    launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$info")
+    [ "$launchable" = "$desktop" ] || fail "$metainfo launches '$launchable', not $desktop"
+    binary=$(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$info")
+    [ "$binary" = "$program" ] || fail "$metainfo provides binary '$binary', not $program"
+done
+
+# The main program looks for the converter in its own directory.
+[ "$(dirname "$(readlink -f "$prefix/bin/elektronik")")" = "$(dirname "$(readlink -f "$prefix/bin/einheiten")")" ] \
+    || fail "elektronik and einheiten are not installed side by side"
+
+for n in "${png_sizes[@]}"; do
+    for png in "$prefix"/share/icons/hicolor/${n}x${n}/apps/*.png; do
+        [ -f "$png" ] || continue
+        file -b "$png" | grep -q "^PNG image data, $n x $n," \
+            || fail "${png#"$prefix"/} is $(file -b "$png"), not $n x $n"
+    done
+done
+
+for svg in "$prefix"/share/icons/hicolor/scalable/apps/*.svg; do
+    grep -q "<svg" "$svg" || fail "${svg#"$prefix"/} is no SVG drawing"
+done
+
+installed=$(cd "$prefix" && find . -type f -o -type l | sed 's:^\./::' | sort)
+wanted=$(printf '%s\n' "${expected[@]}" | sort)
+missing=$(comm -13 <(echo "$installed") <(echo "$wanted"))
+extra=$(comm -23 <(echo "$installed") <(echo "$wanted"))
+[ -z "$missing" ] || fail "not installed:"$'\n'"$missing"
+[ -z "$extra" ] || fail "installed but not expected:"$'\n'"$extra"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures install check(s) failed" >&2
+    exit 1
+fi
+echo "install checks passed: $(echo "$installed" | wc -l) files"

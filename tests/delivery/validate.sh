@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Validates the desktop entries and the AppStream metainfo as the desktop
+# tools read them, and that every screenshot the metainfo names is made
+# by scripts/screenshots.sh into packaging/screenshots/.
+# Usage: validate.sh <packaging dir>
+set -euo pipefail
+
+packaging=$(cd "$1" && pwd)
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+for entry in "$packaging"/*.desktop; do
+    # Hints are advice only; the Categories the menu needs give one.
+    if ! report=$(desktop-file-validate "$entry" 2>&1) || grep -qE ': (error|warning):' <<<"$report"; then
+        fail "$(basename "$entry"):"$'\n'"$report"
+    fi
+done
+
+for info in "$packaging"/*.metainfo.xml; do
+    name=$(basename "$info")
+    appstreamcli validate --no-net "$info" >/dev/null 2>&1 \
+        || fail "$name:"$'\n'"$(appstreamcli validate --no-net --explain "$info" 2>&1)"
+    launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$info")
+    [ -f "$packaging/$launchable" ] || fail "$name launches '$launchable', which is not in packaging/"
+    shots=$(sed -n 's:.*<image>.*/\([^/]*\)</image>.*:\1:p' "$info")
+    [ -n "$shots" ] || fail "$name has no screenshot"
+    for shot in $shots; do
+        file -b "$packaging/screenshots/$shot" 2>/dev/null | grep -q '^PNG image data' \
+            || fail "$name shows screenshot '$shot', which is no PNG in packaging/screenshots/"
+    done
+done
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures validation(s) failed" >&2
+    exit 1
+fi
+echo "desktop entries and metainfo valid"
