@@ -65,7 +65,7 @@ open_menu_item 3
 chart=$(xsession_wait_window "VB Farbcode") || fail "\"VB Farbcode\" did not open"
 
 # Something else on the clipboard first, so that a stale code cannot pass.
-printf 'vorher' | xclip -quiet -selection clipboard &
+printf 'vorher' | xclip -quiet -selection clipboard >/dev/null 2>&1 &
 xsession_track $!
 
 clipboard_holds() {
