@@ -55,22 +55,33 @@ bool pick(QComboBox *combo, const QString &itemText)
     return combo->currentIndex() == index;
 }
 
-void paste(common::EntryField *field, const QString &text)
+bool paste(common::EntryField *field, const QString &text)
 {
     QGuiApplication::clipboard()->setText(text);
     field->setFocus(Qt::MouseFocusReason);
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), field->mapToGlobal(QPoint(2, 2)));
     QCoreApplication::sendEvent(field, &event);
+    bool pasted = false;
     for (QWidget *top : QApplication::topLevelWidgets()) {
         auto *menu = qobject_cast<QMenu *>(top);
         if (!menu || !menu->isVisible())
             continue;
         for (QAction *action : menu->actions()) {
-            if (common::EntryField::isPasteAction(action) && action->isEnabled())
+            if (common::EntryField::isPasteAction(action) && action->isEnabled()) {
                 action->trigger();
+                pasted = true;
+            }
         }
         menu->close();
     }
+    return pasted;
+}
+
+bool pasteOver(common::EntryField *field, const QString &text)
+{
+    field->setFocus(Qt::MouseFocusReason);
+    field->selectAll();
+    return paste(field, text);
 }
 
 void click(QWidget *widget)

@@ -38,8 +38,12 @@ void clearField(QLineEdit *field);
 bool pick(QComboBox *combo, const QString &itemText);
 
 // Pastes `text` through the field's context menu, the one way a user can
-// paste into an entry field; the current selection is replaced.
-void paste(common::EntryField *field, const QString &text);
+// paste into an entry field; the current selection is replaced. Returns
+// false when the menu offered no paste.
+bool paste(common::EntryField *field, const QString &text);
+
+// Selects the field's whole text and pastes `text` over it, as paste().
+bool pasteOver(common::EntryField *field, const QString &text);
 
 // Left click in the middle of a widget.
 void click(QWidget *widget);

@@ -8,9 +8,6 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -59,7 +56,6 @@ private:
     void option(const QString &name) const { testing::click(testing::child<QRadioButton>(m_form.get(), name)); }
     void pickUnits(const QStringList &units) const;
     void enter(const QStringList &entries) const;
-    void paste(int row, const QString &text) const;
     QStringList texts() const;
     QString redField() const;
     // 12 V over 2,2 kOhm, the current in mA with two decimals: 5,45 in Text2.
@@ -122,25 +118,6 @@ void OhmsLawWindowTest::enter(const QStringList &entries) const
         if (entries[row] != kKeep)
             testing::typeInto(field(row), entries[row]);
     }
-}
-
-// Pastes through the field's context menu, over its whole text: the one way
-// past the digit filter.
-void OhmsLawWindowTest::paste(int row, const QString &text) const
-{
-    QLineEdit *target = field(row);
-    target->setFocus(Qt::MouseFocusReason);
-    target->selectAll();
-    QGuiApplication::clipboard()->setText(text);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(1, 1), target->mapToGlobal(QPoint(1, 1)));
-    QCoreApplication::sendEvent(target, &event);
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    QVERIFY(menu);
-    for (QAction *action : menu->actions()) {
-        if (common::EntryField::isPasteAction(action))
-            action->trigger();
-    }
-    menu->close();
 }
 
 QStringList OhmsLawWindowTest::texts() const
@@ -305,7 +282,7 @@ void OhmsLawWindowTest::pastedOverflow()
         if (pasted[row].isEmpty())
             testing::clearField(field(row));
         else if (pasted[row] != kKeep)
-            paste(row, pasted[row]);
+            QVERIFY(testing::pasteOver(testing::child<common::EntryField>(m_form.get(), kFields[row]), pasted[row]));
     }
     testing::click(calculateButton());
 

@@ -5,10 +5,7 @@
 #include "warning.h"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -50,7 +47,6 @@ private:
     const Row &row(bool upper) const { return upper ? kUpper : kLower; }
     void press(const Row &row) const { testing::click(testing::child<QPushButton>(m_form.get(), row.button)); }
     void calculate(const Row &row, const QString &typed) const;
-    void paste(const QString &name, const QString &text) const;
     QStringList texts() const;
     void activate() const;
 
@@ -87,25 +83,6 @@ void WavelengthWindowTest::calculate(const Row &row, const QString &typed) const
 {
     testing::typeInto(field(row.entry), typed);
     press(row);
-}
-
-// Pastes through the field's context menu over its whole text: the one way
-// past the digit filter.
-void WavelengthWindowTest::paste(const QString &name, const QString &text) const
-{
-    QLineEdit *target = field(name);
-    target->setFocus(Qt::MouseFocusReason);
-    target->selectAll();
-    QGuiApplication::clipboard()->setText(text);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(1, 1), target->mapToGlobal(QPoint(1, 1)));
-    QCoreApplication::sendEvent(target, &event);
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    QVERIFY(menu);
-    for (QAction *action : menu->actions()) {
-        if (common::EntryField::isPasteAction(action))
-            action->trigger();
-    }
-    menu->close();
 }
 
 // Text1 to Text4.
@@ -192,8 +169,9 @@ void WavelengthWindowTest::refusalKeepsRow()
     QFETCH(bool, pasted);
     QFETCH(QString, warning);
     calculate(row(!upper), "2");
+    // The context menu is the one way past the digit filter.
     if (pasted)
-        paste(row(upper).entry, entry);
+        QVERIFY(testing::pasteOver(testing::child<common::EntryField>(m_form.get(), row(upper).entry), entry));
     else
         testing::typeInto(field(row(upper).entry), entry);
     const QStringList before = texts();
