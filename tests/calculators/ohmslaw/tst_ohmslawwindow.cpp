@@ -6,7 +6,6 @@
 #include "useractions.h"
 #include "warning.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
@@ -84,31 +83,12 @@ void OhmsLawWindowTest::cleanup()
     m_warnings.reset();
 }
 
-// Opens the list and clicks the item, like testing::pick, but clicks inside
-// the list's visible part: in these narrow selectors the item rectangles
-// reach past the list's right edge, and a click at their centre misses.
-static bool pick(QComboBox *combo, const QString &itemText)
-{
-    const int index = combo->findText(itemText, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index < 0)
-        return false;
-    combo->showPopup();
-    QAbstractItemView *view = combo->view();
-    const QModelIndex item = view->model()->index(index, combo->modelColumn(), combo->rootModelIndex());
-    view->scrollTo(item);
-    const QRect visible = view->visualRect(item).intersected(view->viewport()->rect());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, visible.center());
-    if (view->isVisible())
-        combo->hidePopup();
-    return combo->currentIndex() == index;
-}
-
 void OhmsLawWindowTest::pickUnits(const QStringList &units) const
 {
     for (int row = 0; row < units.size(); ++row) {
         auto *selector = testing::child<QComboBox>(m_form.get(), kSelectors[row]);
         if (selector->currentText() != units[row])
-            QVERIFY(pick(selector, units[row]));
+            QVERIFY(testing::pick(selector, units[row]));
     }
 }
 
