@@ -153,27 +153,16 @@ void ConverterWindowTest::opening()
 
 void ConverterWindowTest::workedValues_data()
 {
-    QTest::addColumn<bool>("storage");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("from");
-    QTest::addColumn<QString>("to");
-    QTest::addColumn<QString>("plain");
-    QTest::addColumn<QString>("grouped");
-    for (const workedvalues::Row &row : workedvalues::kRows) {
-        QTest::newRow(row.name) << row.storage << row.entry.toString() << row.from.toString()
-                                << row.to.toString() << row.plain.toString() << row.grouped.toString();
-    }
+    workedvalues::addRows();
 }
 
 void ConverterWindowTest::workedValues()
 {
-    QFETCH(bool, storage);
-    QFETCH(QString, entry);
-    QFETCH(QString, from);
-    QFETCH(QString, to);
-    QFETCH(QString, plain);
-    QFETCH(QString, grouped);
-    QVERIFY(select(storage, from, to, entry));
+    const workedvalues::Row &row = workedvalues::current();
+    const QString entry = row.entry.toString();
+    const QString plain = row.plain.toString();
+    const QString grouped = row.grouped.toString();
+    QVERIFY(select(row.storage, row.from.toString(), row.to.toString(), entry));
 
     calculate();
     QCOMPARE(text1()->text(), entry.isEmpty() ? QStringLiteral("0") : entry);

@@ -101,35 +101,21 @@ void PrefixesTest::storageFactors()
 
 void PrefixesTest::workedValues_data()
 {
-    QTest::addColumn<bool>("storage");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("from");
-    QTest::addColumn<QString>("to");
-    QTest::addColumn<QString>("plain");
-    QTest::addColumn<QString>("grouped");
-    for (const workedvalues::Row &row : workedvalues::kRows) {
-        QTest::newRow(row.name) << row.storage << row.entry.toString() << row.from.toString()
-                                << row.to.toString() << row.plain.toString() << row.grouped.toString();
-    }
+    workedvalues::addRows();
 }
 
 void PrefixesTest::workedValues()
 {
-    QFETCH(bool, storage);
-    QFETCH(QString, entry);
-    QFETCH(QString, from);
-    QFETCH(QString, to);
-    QFETCH(QString, plain);
-    QFETCH(QString, grouped);
-    const double source = storage ? storageFactor(from) : decimalFactor(from, 0.0);
-    const double target = storage ? storageFactor(to) : decimalFactor(to, 0.0);
+    const workedvalues::Row &row = workedvalues::current();
+    const double source = row.storage ? storageFactor(row.from) : decimalFactor(row.from, 0.0);
+    const double target = row.storage ? storageFactor(row.to) : decimalFactor(row.to, 0.0);
     // The window writes "0" into an empty entry before it reads it.
     const std::optional<double> result =
-        convertEntry(entry.isEmpty() ? QStringLiteral("0") : entry, source, target);
+        convertEntry(row.entry.isEmpty() ? QStringLiteral("0") : row.entry.toString(), source, target);
     QVERIFY(result);
     const QString shown = common::general(*result);
-    QCOMPARE(shown, plain);
-    QCOMPARE(groupedText(shown), grouped);
+    QCOMPARE(shown, row.plain.toString());
+    QCOMPARE(groupedText(shown), row.grouped.toString());
 }
 
 void PrefixesTest::noResult_data()

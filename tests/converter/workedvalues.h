@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringView>
+#include <QTest>
 
 #include <array>
 
@@ -34,5 +35,19 @@ inline constexpr std::array<Row, 12> kRows{{
     {"storage 1 Kilo to Tera", true, u"1", u"k (Kilo)", u"T (Tera)", u"9,31322574615479E-10",
      u"0,000000000931322574615479"},
 }};
+
+// Adds one test row per conversion; current() gives the running one.
+inline void addRows()
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t index = 0; index < kRows.size(); ++index)
+        QTest::newRow(kRows[index].name) << int(index);
+}
+
+inline const Row &current()
+{
+    QFETCH(int, row);
+    return kRows[std::size_t(row)];
+}
 
 } // namespace workedvalues
