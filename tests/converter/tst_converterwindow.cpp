@@ -2,7 +2,6 @@
 #include "entryfield.h"
 #include "form.h"
 #include "useractions.h"
-#include "warning.h"
 #include "workedvalues.h"
 
 #include <QApplication>
@@ -15,8 +14,6 @@
 #include <QWheelEvent>
 #include <QAbstractItemView>
 #include <QTest>
-
-#include <memory>
 
 using testing::child;
 
@@ -73,8 +70,7 @@ private:
     bool select(bool storage, const QString &from, const QString &to, const QString &entry) const;
     void verifyInitialState() const;
 
-    std::unique_ptr<common::WarningRecorder> m_warnings;
-    std::unique_ptr<converter::Form1> m_form;
+    testing::WindowFixture<converter::Form1> m_form;
 };
 
 void ConverterWindowTest::initTestCase()
@@ -84,16 +80,12 @@ void ConverterWindowTest::initTestCase()
 
 void ConverterWindowTest::init()
 {
-    m_warnings = std::make_unique<common::WarningRecorder>();
-    m_form = std::make_unique<converter::Form1>();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QVERIFY(m_form.open());
 }
 
 void ConverterWindowTest::cleanup()
 {
-    m_form.reset();
-    m_warnings.reset();
+    m_form.close();
 }
 
 void ConverterWindowTest::calculate() const
@@ -173,7 +165,7 @@ void ConverterWindowTest::workedValues()
     QCOMPARE(text2()->text(), grouped);
     testing::click(button("Option1"));
     QCOMPARE(text2()->text(), plain);
-    QCOMPARE(m_warnings->take(), QStringList());
+    QCOMPARE(m_form.warnings(), QStringList());
 }
 
 void ConverterWindowTest::commaCheck_data()
@@ -202,7 +194,7 @@ void ConverterWindowTest::commaCheck()
     testing::typeInto(text1(), typed);
     QTest::keyClick(text1(), Qt::Key_Home);
     QTest::keyClicks(text1(), typedAtStart);
-    QCOMPARE(m_warnings->take(), refused ? QStringList{QStringLiteral("zu viele Dezimalzeichen")} : QStringList());
+    QCOMPARE(m_form.warnings(), refused ? QStringList{QStringLiteral("zu viele Dezimalzeichen")} : QStringList());
     QCOMPARE(text1()->text(), entryAfter);
     QCOMPARE(text2()->text(), QString());
 }
@@ -241,7 +233,7 @@ void ConverterWindowTest::missingSelection()
     testing::typeInto(text1(), entry);
 
     calculate();
-    QCOMPARE(m_warnings->take(), QStringList{kMissing});
+    QCOMPARE(m_form.warnings(), QStringList{kMissing});
     QCOMPARE(text1()->text(), entryAfter);
     QCOMPARE(text2()->text(), QString());
     QCOMPARE(m_form->sourceFactor(), 0.0);
@@ -285,11 +277,11 @@ void ConverterWindowTest::wrongEntry()
     calculate();
     QCOMPARE(text2()->text(), result);
     if (result.isEmpty()) {
-        QCOMPARE(m_warnings->take(), QStringList{QStringLiteral("falsche Eingabe")});
+        QCOMPARE(m_form.warnings(), QStringList{QStringLiteral("falsche Eingabe")});
         QCOMPARE(m_form->sourceFactor(), 1e-3);
         QCOMPARE(m_form->targetFactor(), 1e-3);
     } else {
-        QCOMPARE(m_warnings->take(), QStringList());
+        QCOMPARE(m_form.warnings(), QStringList());
     }
 }
 
@@ -371,7 +363,7 @@ void ConverterWindowTest::numberDisplayNeedsResult()
     testing::click(button("Option1"));
     QCOMPARE(text2()->text(), QString());
     QCOMPARE(text1()->text(), entry);
-    QCOMPARE(m_warnings->take(), QStringList());
+    QCOMPARE(m_form.warnings(), QStringList());
 }
 
 void ConverterWindowTest::storageMode()
@@ -454,7 +446,7 @@ void ConverterWindowTest::modeSwitchKeepsFactors()
         if (!button("Check1")->isChecked())
             verifyInitialState();
     }
-    QCOMPARE(m_warnings->take(), QStringList());
+    QCOMPARE(m_form.warnings(), QStringList());
 }
 
 void ConverterWindowTest::clipboard_data()

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "entryfield.h"
+#include "warning.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 // Drives windows the way a user does, for the window tests.
 namespace testing {
@@ -22,6 +25,50 @@ T *child(const QWidget *window, const QString &name)
         qWarning("no child %s", qPrintable(name));
     return widget;
 }
+
+// Shows a new window of type F and waits until it is the active window, as
+// one the user has just opened.
+template <typename F>
+std::unique_ptr<F> openWindow()
+{
+    auto window = std::make_unique<F>();
+    window->show();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("window %s not active", qPrintable(window->objectName()));
+    return window;
+}
+
+// The window of a test class that opens the same window afresh for each
+// test function: open() in init(), close() in cleanup(). While it is open,
+// warnings are recorded instead of shown.
+template <typename F>
+class WindowFixture
+{
+public:
+    // False when the window did not become active.
+    bool open()
+    {
+        m_warnings = std::make_unique<common::WarningRecorder>();
+        m_window = openWindow<F>();
+        return m_window->isActiveWindow();
+    }
+
+    void close()
+    {
+        m_window.reset();
+        m_warnings.reset();
+    }
+
+    F *get() const { return m_window.get(); }
+    F *operator->() const { return m_window.get(); }
+
+    // The warnings since the last call, forgetting them.
+    QStringList warnings() { return m_warnings->take(); }
+
+private:
+    std::unique_ptr<common::WarningRecorder> m_warnings;
+    std::unique_ptr<F> m_window;
+};
 
 // Clicks into the field, selects its whole text with the mouse and types
 // `text` over it, key by key, through the field's key filter.

@@ -22,13 +22,9 @@ const QString kWrongInput = QStringLiteral("falsche Eingabe");
 
 std::unique_ptr<common::Form> openWindow(const QString &name)
 {
-    std::unique_ptr<common::Form> window;
     if (name == u"Form1")
-        window = std::make_unique<Form1>();
-    else
-        window = std::make_unique<Form5>();
-    window->show();
-    return window;
+        return testing::openWindow<Form1>();
+    return testing::openWindow<Form5>();
 }
 
 // Carries out steps such as "Text1=12" (types over the field's text) or

@@ -10,20 +10,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
-
 using testing::child;
 
 namespace {
-
-std::unique_ptr<Form7> openWindow()
-{
-    auto window = std::make_unique<Form7>();
-    window->show();
-    if (!QTest::qWaitForWindowActive(window.get()))
-        qWarning("window not active");
-    return window;
-}
 
 QLabel *swatch(const QWidget *window, int number)
 {
@@ -113,7 +102,7 @@ void ColourChartWindowTest::swatches()
     QFETCH(QPoint, topLeft);
     QFETCH(bool, whiteCaption);
 
-    const auto window = openWindow();
+    const auto window = testing::openWindow<Form7>();
     QLabel *label = swatch(window.get(), number);
     QVERIFY(label);
     QCOMPARE(label->text(), code);
@@ -146,7 +135,7 @@ void ColourChartWindowTest::clickCopiesCode()
     QFETCH(int, number);
     QFETCH(QString, code);
 
-    const auto window = openWindow();
+    const auto window = testing::openWindow<Form7>();
     QGuiApplication::clipboard()->setText(u"vorher"_qs);
     testing::click(swatch(window.get(), number));
 
@@ -159,7 +148,7 @@ void ColourChartWindowTest::clickCopiesCode()
 
 void ColourChartWindowTest::clickReplacesPicture()
 {
-    const auto window = openWindow();
+    const auto window = testing::openWindow<Form7>();
     putImageOnClipboard();
     QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
 
@@ -172,7 +161,7 @@ void ColourChartWindowTest::clickReplacesPicture()
 
 void ColourChartWindowTest::clickTwiceLeavesOneText()
 {
-    const auto window = openWindow();
+    const auto window = testing::openWindow<Form7>();
     testing::click(swatch(window.get(), 14));
     testing::click(swatch(window.get(), 14));
     QCOMPARE(QGuiApplication::clipboard()->text(), u"&H0080C0FF&"_qs);
@@ -192,7 +181,7 @@ void ColourChartWindowTest::clickElsewhereChangesNothing()
 {
     QFETCH(QPoint, where);
 
-    const auto window = openWindow();
+    const auto window = testing::openWindow<Form7>();
     putImageOnClipboard();
     QSignalSpy changes(QGuiApplication::clipboard(), &QClipboard::dataChanged);
     QWidget *target = window->client()->childAt(where);
@@ -206,7 +195,7 @@ void ColourChartWindowTest::clickElsewhereChangesNothing()
 // copies its code.
 void ColourChartWindowTest::keyboardCopiesCode()
 {
-    const auto window = openWindow();
+    const auto window = testing::openWindow<Form7>();
     QVERIFY(!qobject_cast<QLabel *>(QApplication::focusWidget()));
     QTest::keyClick(window.get(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), swatch(window.get(), 1));
@@ -219,7 +208,7 @@ void ColourChartWindowTest::keyboardCopiesCode()
 
 void ColourChartWindowTest::hint()
 {
-    const auto window = openWindow();
+    const auto window = testing::openWindow<Form7>();
     const QLabel *label = child<QLabel>(window.get(), u"Label43"_qs);
     QVERIFY(label);
     QCOMPARE(label->text(), u"durch Anklicken Farbcode in Zwischenablage"_qs);

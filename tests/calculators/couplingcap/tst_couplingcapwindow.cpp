@@ -3,13 +3,10 @@
 #include "colours.h"
 #include "entryfield.h"
 #include "useractions.h"
-#include "warning.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
-
-#include <memory>
 
 // The two halves of the window: entries with their selectors, button, results.
 struct Half {
@@ -55,8 +52,7 @@ private:
                    const QString &secondUnit) const;
     QStringList texts(const QStringList &names) const;
 
-    std::unique_ptr<common::WarningRecorder> m_warnings;
-    std::unique_ptr<Form9> m_form;
+    testing::WindowFixture<Form9> m_form;
 };
 
 void CouplingCapWindowTest::initTestCase()
@@ -66,16 +62,12 @@ void CouplingCapWindowTest::initTestCase()
 
 void CouplingCapWindowTest::init()
 {
-    m_warnings = std::make_unique<common::WarningRecorder>();
-    m_form = std::make_unique<Form9>();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QVERIFY(m_form.open());
 }
 
 void CouplingCapWindowTest::cleanup()
 {
-    m_form.reset();
-    m_warnings.reset();
+    m_form.close();
 }
 
 void CouplingCapWindowTest::calculate(const Half &half, const QString &load, const QString &loadUnit,
@@ -146,7 +138,7 @@ void CouplingCapWindowTest::calculates()
     QFETCH(QString, secondUnit);
     QFETCH(QStringList, shown);
     calculate(half(left), load, loadUnit, second, secondUnit);
-    QCOMPARE(m_warnings->take(), QStringList());
+    QCOMPARE(m_form.warnings(), QStringList());
     QCOMPARE(texts(half(left).results), shown);
     QCOMPARE(texts(half(!left).results), QStringList(half(!left).results.size(), QString()));
     QCOMPARE(texts({half(left).load, half(left).second}), QStringList({load, second}));
@@ -202,7 +194,7 @@ void CouplingCapWindowTest::refusalChangesNothing()
         testing::typeInto(field(mine.second), second);
     }
     testing::click(testing::child<QPushButton>(m_form.get(), mine.button));
-    QCOMPARE(m_warnings->take(), QStringList{warning});
+    QCOMPARE(m_form.warnings(), QStringList{warning});
     QCOMPARE(texts({mine.load, mine.second}), QStringList({load, second}));
     QCOMPARE(texts(mine.results), QStringList(mine.results.size(), QString()));
     QCOMPARE(texts(other.results), otherResults);
@@ -273,13 +265,11 @@ void CouplingCapWindowTest::pressAgainRecomputes()
     QCOMPARE(texts(kRight.results), QStringList({"159155", "159,15", "0,16"}));
     testing::click(testing::child<QPushButton>(m_form.get(), "Command2"));
     QCOMPARE(texts(kRight.results), QStringList({"159155", "159,15", "0,16"}));
-    QCOMPARE(m_warnings->take(), QStringList());
+    QCOMPARE(m_form.warnings(), QStringList());
 }
 
 void CouplingCapWindowTest::keyboardOrder()
 {
-    QApplication::setActiveWindow(m_form.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     QStringList visited{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 17; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -4,14 +4,11 @@
 #include "form.h"
 #include "resultfield.h"
 #include "useractions.h"
-#include "warning.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -60,8 +57,7 @@ private:
     // 12 V over 2,2 kOhm, the current in mA with two decimals: 5,45 in Text2.
     void typicalResult();
 
-    std::unique_ptr<common::WarningRecorder> m_warnings;
-    std::unique_ptr<Form6> m_form;
+    testing::WindowFixture<Form6> m_form;
 };
 
 void OhmsLawWindowTest::initTestCase()
@@ -71,16 +67,12 @@ void OhmsLawWindowTest::initTestCase()
 
 void OhmsLawWindowTest::init()
 {
-    m_warnings = std::make_unique<common::WarningRecorder>();
-    m_form = std::make_unique<Form6>();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QVERIFY(m_form.open());
 }
 
 void OhmsLawWindowTest::cleanup()
 {
-    m_form.reset();
-    m_warnings.reset();
+    m_form.close();
 }
 
 void OhmsLawWindowTest::pickUnits(const QStringList &units) const
@@ -127,7 +119,7 @@ void OhmsLawWindowTest::typicalResult()
     QCOMPARE(texts(), QStringList({u"12"_s, u"5,45"_s, u"2,2"_s}));
     QCOMPARE(redField(), u"Text2"_s);
     QVERIFY(!calculateButton()->isEnabled());
-    QVERIFY(m_warnings->take().isEmpty());
+    QVERIFY(m_form.warnings().isEmpty());
 }
 
 void OhmsLawWindowTest::calculates_data()
@@ -196,7 +188,7 @@ void OhmsLawWindowTest::calculates()
 
     QCOMPARE(texts(), shown);
     QCOMPARE(redField(), red);
-    QCOMPARE(m_warnings->take(), warning.isEmpty() ? QStringList() : QStringList{warning});
+    QCOMPARE(m_form.warnings(), warning.isEmpty() ? QStringList() : QStringList{warning});
     // Disabled after a result; a warning leaves it enabled.
     QCOMPARE(calculateButton()->isEnabled(), red.isEmpty());
 }
@@ -234,7 +226,7 @@ void OhmsLawWindowTest::refusalsAfterResult()
 
     QCOMPARE(texts(), shown);
     QCOMPARE(redField(), red);
-    QCOMPARE(m_warnings->take(), QStringList{warning});
+    QCOMPARE(m_form.warnings(), QStringList{warning});
     QVERIFY(calculateButton()->isEnabled());
 }
 
@@ -266,7 +258,7 @@ void OhmsLawWindowTest::pastedOverflow()
     }
     testing::click(calculateButton());
 
-    QCOMPARE(m_warnings->take(), QStringList{u"falsche Eingabe"_s});
+    QCOMPARE(m_form.warnings(), QStringList{u"falsche Eingabe"_s});
     QCOMPARE(texts(), shown);
     QCOMPARE(redField(), u"Text2"_s);
     QVERIFY(calculateButton()->isEnabled());
@@ -285,7 +277,7 @@ void OhmsLawWindowTest::disabledUntilAFieldChanges()
     QFETCH(int, action);
     typicalResult();
     testing::click(calculateButton());
-    QVERIFY(m_warnings->take().isEmpty());
+    QVERIFY(m_form.warnings().isEmpty());
     QCOMPARE(texts(), QStringList({u"12"_s, u"5,45"_s, u"2,2"_s}));
 
     switch (action) {
@@ -327,7 +319,7 @@ void OhmsLawWindowTest::eachFormat()
     enter({u"12345,678"_s, QString(), u"10"_s});
     testing::click(calculateButton());
     QCOMPARE(field(1)->text(), shown);
-    QVERIFY(m_warnings->take().isEmpty());
+    QVERIFY(m_form.warnings().isEmpty());
 }
 
 void OhmsLawWindowTest::formatChangeRewritesResult()
@@ -352,7 +344,7 @@ void OhmsLawWindowTest::formatChangeRewritesResult()
     QCOMPARE(field(1)->text(), u"617,2839"_s);
     QCOMPARE(redField(), u"Text2"_s);
     QVERIFY(!calculateButton()->isEnabled());
-    QVERIFY(m_warnings->take().isEmpty());
+    QVERIFY(m_form.warnings().isEmpty());
 }
 
 void OhmsLawWindowTest::formatChangeEndingInWarning_data()
@@ -379,14 +371,14 @@ void OhmsLawWindowTest::formatChangeEndingInWarning()
     typicalResult();
     enter(entries);
     option(u"Option2"_s);
-    QCOMPARE(m_warnings->take(), QStringList{warning});
+    QCOMPARE(m_form.warnings(), QStringList{warning});
     QCOMPARE(texts(), shown);
     QCOMPARE(redField(), red);
     QVERIFY(calculateButton()->isEnabled());
 
     // A field still red is recomputed again; otherwise nothing happens.
     option(u"Option4"_s);
-    QCOMPARE(m_warnings->take(), red.isEmpty() ? QStringList() : QStringList{warning});
+    QCOMPARE(m_form.warnings(), red.isEmpty() ? QStringList() : QStringList{warning});
     QCOMPARE(texts(), shown);
 }
 
@@ -423,7 +415,7 @@ void OhmsLawWindowTest::clearButtons()
     // With no red field a change of format computes nothing.
     option(u"Option4"_s);
     QCOMPARE(texts(), shown);
-    QVERIFY(m_warnings->take().isEmpty());
+    QVERIFY(m_form.warnings().isEmpty());
 }
 
 void OhmsLawWindowTest::unitPickEmptiesRowKeepsMark()
@@ -441,7 +433,7 @@ void OhmsLawWindowTest::unitPickEmptiesRowKeepsMark()
     option(u"Option5"_s);
     QCOMPARE(field(1)->text(), u"0,005455"_s);
     QCOMPARE(redField(), u"Text2"_s);
-    QVERIFY(m_warnings->take().isEmpty());
+    QVERIFY(m_form.warnings().isEmpty());
 }
 
 void OhmsLawWindowTest::keyboardOrder()

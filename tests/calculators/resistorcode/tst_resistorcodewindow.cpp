@@ -8,8 +8,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
 using testing::child;
 
 namespace {
@@ -27,15 +25,6 @@ const QStringList kFiveRingSelectors{u"Combo9"_qs, u"Combo8"_qs, u"Combo7"_qs, u
                                      u"Combo5"_qs};
 const QStringList kFourRingResults{u"Text1"_qs, u"Text2"_qs, u"Text3"_qs, u"Text4"_qs};
 const QStringList kFiveRingResults{u"Text5"_qs, u"Text6"_qs, u"Text7"_qs, u"Text8"_qs};
-
-std::unique_ptr<Form10> openWindow()
-{
-    auto window = std::make_unique<Form10>();
-    window->show();
-    if (!QTest::qWaitForWindowActive(window.get()))
-        qWarning("window not active");
-    return window;
-}
 
 QStringList texts(const QWidget *window, const QStringList &fields)
 {
@@ -105,7 +94,7 @@ void ResistorCodeWindowTest::selectorsAtOpening()
     QFETCH(QStringList, items);
     QFETCH(QString, selected);
 
-    const auto window = openWindow();
+    const auto window = testing::openWindow<Form10>();
     const QComboBox *combo = child<QComboBox>(window.get(), selector);
     QVERIFY(combo);
     QVERIFY(!combo->isEditable());
@@ -142,7 +131,7 @@ void ResistorCodeWindowTest::ringLabels()
     QFETCH(QString, caption);
     QFETCH(QString, selector);
 
-    const auto window = openWindow();
+    const auto window = testing::openWindow<Form10>();
     QLabel *ringLabel = child<QLabel>(window.get(), label);
     QVERIFY(ringLabel);
     QCOMPARE(ringLabel->text(), caption);
@@ -189,7 +178,7 @@ void ResistorCodeWindowTest::calculates()
     QFETCH(QStringList, rings);
     QFETCH(QStringList, results);
 
-    const auto window = openWindow();
+    const auto window = testing::openWindow<Form10>();
     const QStringList &selectors = fiveRings ? kFiveRingSelectors : kFourRingSelectors;
     for (int i = 0; i < rings.size(); ++i)
         QVERIFY(testing::pick(child<QComboBox>(window.get(), selectors[i]), rings[i]));
@@ -216,7 +205,7 @@ void ResistorCodeWindowTest::writesToleranceFirst()
     QFETCH(QString, button);
     QFETCH(QStringList, order);
 
-    const auto window = openWindow();
+    const auto window = testing::openWindow<Form10>();
     QStringList written;
     for (const QString &name : kFourRingResults + kFiveRingResults) {
         QLineEdit *field = child<QLineEdit>(window.get(), name);
@@ -250,7 +239,7 @@ void ResistorCodeWindowTest::pickEmptiesOwnResultsOnly()
     QFETCH(QString, item);
     QFETCH(bool, fiveRings);
 
-    const auto window = openWindow();
+    const auto window = testing::openWindow<Form10>();
     pressBothButtons(window.get());
     const QStringList own = fiveRings ? kFiveRingResults : kFourRingResults;
     const QStringList other = fiveRings ? kFourRingResults : kFiveRingResults;
@@ -264,7 +253,7 @@ void ResistorCodeWindowTest::pickEmptiesOwnResultsOnly()
 
 void ResistorCodeWindowTest::keyboardPickEmptiesResults()
 {
-    const auto window = openWindow();
+    const auto window = testing::openWindow<Form10>();
     pressBothButtons(window.get());
     QComboBox *combo = child<QComboBox>(window.get(), u"Combo7"_qs);
     combo->setFocus(Qt::TabFocusReason);
@@ -276,7 +265,7 @@ void ResistorCodeWindowTest::keyboardPickEmptiesResults()
 
 void ResistorCodeWindowTest::resultsCannotBeTyped()
 {
-    const auto window = openWindow();
+    const auto window = testing::openWindow<Form10>();
     pressBothButtons(window.get());
     for (const QString &name : kFourRingResults + kFiveRingResults) {
         QLineEdit *field = child<QLineEdit>(window.get(), name);
@@ -319,14 +308,14 @@ void ResistorCodeWindowTest::drawing()
     QFETCH(int, y);
     QFETCH(QColor, colour);
 
-    const auto window = openWindow();
+    const auto window = testing::openWindow<Form10>();
     const QImage image = window->client()->grab().toImage();
     QCOMPARE(pixelAt(image, x, y), colour);
 }
 
 void ResistorCodeWindowTest::drawingIgnoresSelections()
 {
-    const auto window = openWindow();
+    const auto window = testing::openWindow<Form10>();
     const QRect drawings(0, 0, window->client()->width(), 1740 / 15);
     const QImage before = window->client()->grab(drawings).toImage();
     const QStringList colours{u"gelb"_qs, u"grün"_qs, u"grau"_qs, u"gold"_qs, u"blau"_qs};
@@ -344,7 +333,7 @@ void ResistorCodeWindowTest::focusOrder()
                             u"Text1"_qs, u"Text2"_qs, u"Text3"_qs, u"Text4"_qs, u"Combo5"_qs,
                             u"Combo6"_qs, u"Combo7"_qs, u"Combo8"_qs, u"Combo9"_qs, u"Command2"_qs,
                             u"Text5"_qs, u"Text6"_qs, u"Text7"_qs, u"Text8"_qs, u"Combo1"_qs};
-    const auto window = openWindow();
+    const auto window = testing::openWindow<Form10>();
     QStringList visited{QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString()};
     for (int i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -2,15 +2,12 @@
 
 #include "entryfield.h"
 #include "useractions.h"
-#include "warning.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-
-#include <memory>
 
 // One row of the window: entry, button, result.
 struct Row {
@@ -48,10 +45,8 @@ private:
     void press(const Row &row) const { testing::click(testing::child<QPushButton>(m_form.get(), row.button)); }
     void calculate(const Row &row, const QString &typed) const;
     QStringList texts() const;
-    void activate() const;
 
-    std::unique_ptr<common::WarningRecorder> m_warnings;
-    std::unique_ptr<Form8> m_form;
+    testing::WindowFixture<Form8> m_form;
 };
 
 void WavelengthWindowTest::initTestCase()
@@ -61,22 +56,12 @@ void WavelengthWindowTest::initTestCase()
 
 void WavelengthWindowTest::init()
 {
-    m_warnings = std::make_unique<common::WarningRecorder>();
-    m_form = std::make_unique<Form8>();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QVERIFY(m_form.open());
 }
 
 void WavelengthWindowTest::cleanup()
 {
-    m_form.reset();
-    m_warnings.reset();
-}
-
-void WavelengthWindowTest::activate() const
-{
-    QApplication::setActiveWindow(m_form.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    m_form.close();
 }
 
 void WavelengthWindowTest::calculate(const Row &row, const QString &typed) const
@@ -135,7 +120,7 @@ void WavelengthWindowTest::converts()
     QFETCH(QString, entryAfter);
     QFETCH(QString, result);
     calculate(row(upper), typed);
-    QCOMPARE(m_warnings->take(), QStringList());
+    QCOMPARE(m_form.warnings(), QStringList());
     QCOMPARE(field(row(upper).entry)->text(), entryAfter);
     QCOMPARE(field(row(upper).result)->text(), result);
     QCOMPARE(field(row(!upper).entry)->text(), QString());
@@ -176,7 +161,7 @@ void WavelengthWindowTest::refusalKeepsRow()
         testing::typeInto(field(row(upper).entry), entry);
     const QStringList before = texts();
     press(row(upper));
-    QCOMPARE(m_warnings->take(), QStringList{warning});
+    QCOMPARE(m_form.warnings(), QStringList{warning});
     QCOMPARE(texts(), before);
 }
 
@@ -201,9 +186,9 @@ void WavelengthWindowTest::secondPress()
     calculate(kUpper, typed);
     QCOMPARE(field("Text1")->text(), entryAfter);
     QCOMPARE(field("Text2")->text(), result);
-    QCOMPARE(m_warnings->take(), QStringList());
+    QCOMPARE(m_form.warnings(), QStringList());
     press(kUpper);
-    QCOMPARE(m_warnings->take().join(QString()), warning);
+    QCOMPARE(m_form.warnings().join(QString()), warning);
     QCOMPARE(field("Text1")->text(), entryAfter);
     QCOMPARE(field("Text2")->text(), result);
 }
@@ -226,7 +211,6 @@ void WavelengthWindowTest::focusEmptiesOwnResult()
 {
     QFETCH(Qt::FocusReason, reason);
     QFETCH(bool, emptied);
-    activate();
     calculate(kUpper, "2");
     calculate(kLower, "2");
     for (const Row &r : {kUpper, kLower}) {
@@ -239,7 +223,6 @@ void WavelengthWindowTest::focusEmptiesOwnResult()
 
 void WavelengthWindowTest::userMovesEmptyOnlyTheirRow()
 {
-    activate();
     calculate(kUpper, "2");
     calculate(kLower, "2");
     const QString result = QStringLiteral("149.896.229,0000");
@@ -277,7 +260,6 @@ void WavelengthWindowTest::keyFilterWithoutLimit()
 
 void WavelengthWindowTest::keyboardOrder()
 {
-    activate();
     QStringList visited{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 7; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
