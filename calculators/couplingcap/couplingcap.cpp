@@ -3,7 +3,6 @@
 #include "numbers.h"
 
 #include <cmath>
-#include <initializer_list>
 
 namespace couplingcap {
 
@@ -33,13 +32,31 @@ Reading read(Entry entry, std::span<const Unit> units)
 // Each result is written in the general form and read back before its
 // pattern applies, so that text has to read back as a number. A result of
 // zero means the divisor overflowed: the true value is not zero.
-bool showable(std::initializer_list<double> values)
+template <typename Values>
+bool showable(const Values &values)
 {
-    for (const double value : values) {
+    for (const double value : shown(values)) {
         if (value == 0.0 || !common::number(common::general(value)))
             return false;
     }
     return true;
+}
+
+// Reads the load, then the second entry, and computes from both.
+template <typename Values>
+Outcome<Values> calculate(Entry resistance, Entry second, std::span<const Unit> secondUnits,
+                          Values (*compute)(double, double))
+{
+    const Reading ohm = read(resistance, kResistanceUnits);
+    if (!ohm.warning.isEmpty())
+        return {std::nullopt, ohm.warning.toString()};
+    const Reading other = read(second, secondUnits);
+    if (!other.warning.isEmpty())
+        return {std::nullopt, other.warning.toString()};
+    const Values values = compute(ohm.value, other.value);
+    if (!showable(values))
+        return {std::nullopt, kWrongValue.toString()};
+    return {values, {}};
 }
 
 } // namespace
@@ -81,32 +98,24 @@ Frequency frequencyFrom(double ohm, double farad)
     };
 }
 
+std::array<double, 4> shown(const Capacitance &c)
+{
+    return {c.farad, c.microfarad, c.nanofarad, c.picofarad};
+}
+
+std::array<double, 3> shown(const Frequency &f)
+{
+    return {f.hertz, f.kilohertz, f.megahertz};
+}
+
 Outcome<Capacitance> capacitance(Entry resistance, Entry frequency)
 {
-    const Reading ohm = read(resistance, kResistanceUnits);
-    if (!ohm.warning.isEmpty())
-        return {std::nullopt, ohm.warning.toString()};
-    const Reading hertz = read(frequency, kFrequencyUnits);
-    if (!hertz.warning.isEmpty())
-        return {std::nullopt, hertz.warning.toString()};
-    const Capacitance c = capacitanceFrom(ohm.value, hertz.value);
-    if (!showable({c.farad, c.microfarad, c.nanofarad, c.picofarad}))
-        return {std::nullopt, kWrongValue.toString()};
-    return {c, {}};
+    return calculate(resistance, frequency, kFrequencyUnits, capacitanceFrom);
 }
 
 Outcome<Frequency> frequency(Entry resistance, Entry capacitance)
 {
-    const Reading ohm = read(resistance, kResistanceUnits);
-    if (!ohm.warning.isEmpty())
-        return {std::nullopt, ohm.warning.toString()};
-    const Reading farad = read(capacitance, kCapacitanceUnits);
-    if (!farad.warning.isEmpty())
-        return {std::nullopt, farad.warning.toString()};
-    const Frequency f = frequencyFrom(ohm.value, farad.value);
-    if (!showable({f.hertz, f.kilohertz, f.megahertz}))
-        return {std::nullopt, kWrongValue.toString()};
-    return {f, {}};
+    return calculate(resistance, capacitance, kCapacitanceUnits, frequencyFrom);
 }
 
 } // namespace couplingcap

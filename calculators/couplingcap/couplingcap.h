@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <array>
 #include <optional>
 #include <span>
 
@@ -64,6 +65,10 @@ struct Frequency {
     double megahertz;
 };
 Frequency frequencyFrom(double ohm, double farad);
+
+// The values in the order the window shows them, top to bottom.
+std::array<double, 4> shown(const Capacitance &c);
+std::array<double, 3> shown(const Frequency &f);
 
 // The warnings, the same two the frequency-wavelength window uses.
 inline constexpr QStringView kEnterValue = u"Wert eingeben";

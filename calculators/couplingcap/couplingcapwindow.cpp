@@ -135,6 +135,21 @@ void writeResult(QLineEdit *field, double value, QStringView pattern)
     field->setText(common::format(common::number(field->text()).value_or(value), pattern));
 }
 
+// Writes one half's results, or warns and leaves every field as it is.
+template <typename Values, std::size_t N>
+void showOutcome(QWidget *window, const couplingcap::Outcome<Values> &outcome,
+                 const std::array<QLineEdit *, N> &fields, const ResultRow (&rows)[N])
+{
+    if (!outcome.values) {
+        common::warning(window, outcome.warning);
+        return;
+    }
+    const auto values = couplingcap::shown(*outcome.values);
+    static_assert(std::tuple_size_v<decltype(values)> == N);
+    for (std::size_t i = 0; i < N; ++i)
+        writeResult(fields[i], values[i], rows[i].pattern);
+}
+
 } // namespace
 
 Form9::Form9()
@@ -208,30 +223,18 @@ void Form9::Form_Load()
 
 void Form9::Command1_Click()
 {
-    const auto outcome = couplingcap::capacitance({m_text1->text(), m_combo1->currentText()},
-                                                  {m_text2->text(), m_combo2->currentText()});
-    if (!outcome.values) {
-        common::warning(this, outcome.warning);
-        return;
-    }
-    const couplingcap::Capacitance &c = *outcome.values;
-    const double values[] = {c.farad, c.microfarad, c.nanofarad, c.picofarad};
-    for (std::size_t i = 0; i < m_capacitance.size(); ++i)
-        writeResult(m_capacitance[i], values[i], kCapacitanceResults[i].pattern);
+    showOutcome(this,
+                couplingcap::capacitance({m_text1->text(), m_combo1->currentText()},
+                                         {m_text2->text(), m_combo2->currentText()}),
+                m_capacitance, kCapacitanceResults);
 }
 
 void Form9::Command2_Click()
 {
-    const auto outcome = couplingcap::frequency({m_text7->text(), m_combo3->currentText()},
-                                                {m_text8->text(), m_combo4->currentText()});
-    if (!outcome.values) {
-        common::warning(this, outcome.warning);
-        return;
-    }
-    const couplingcap::Frequency &f = *outcome.values;
-    const double values[] = {f.hertz, f.kilohertz, f.megahertz};
-    for (std::size_t i = 0; i < m_frequency.size(); ++i)
-        writeResult(m_frequency[i], values[i], kFrequencyResults[i].pattern);
+    showOutcome(this,
+                couplingcap::frequency({m_text7->text(), m_combo3->currentText()},
+                                       {m_text8->text(), m_combo4->currentText()}),
+                m_frequency, kFrequencyResults);
 }
 
 void Form9::Text1_Change() { clearCapacitance(); }
