@@ -1,6 +1,5 @@
 #include "converterwindow.h"
 #include "entryfield.h"
-#include "form.h"
 #include "useractions.h"
 #include "workedvalues.h"
 
@@ -31,7 +30,6 @@ class ConverterWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -72,11 +70,6 @@ private:
 
     testing::WindowFixture<converter::Form1> m_form;
 };
-
-void ConverterWindowTest::initTestCase()
-{
-    common::installFonts();
-}
 
 void ConverterWindowTest::init()
 {

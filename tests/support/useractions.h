@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entryfield.h"
+#include "form.h"
 #include "warning.h"
 
 #include <QComboBox>
@@ -26,11 +27,12 @@ T *child(const QWidget *window, const QString &name)
     return widget;
 }
 
-// Shows a new window of type F and waits until it is the active window, as
-// one the user has just opened.
+// Shows a new window of type F in the program's fonts and waits until it is
+// the active window, as one the user has just opened.
 template <typename F>
 std::unique_ptr<F> openWindow()
 {
+    common::installFonts();
     auto window = std::make_unique<F>();
     window->show();
     if (!QTest::qWaitForWindowActive(window.get()))

@@ -1,5 +1,4 @@
 #include "colourchartwindow.h"
-#include "form.h"
 #include "useractions.h"
 
 #include <QApplication>
@@ -34,7 +33,6 @@ class ColourChartWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void swatches_data();
     void swatches();
     void clickCopiesCode_data();
@@ -214,12 +212,6 @@ void ColourChartWindowTest::hint()
     QCOMPARE(label->text(), u"durch Anklicken Farbcode in Zwischenablage"_qs);
     QCOMPARE(label->geometry(), QRect(16, 203, 578, 24));
     QCOMPARE(label->focusPolicy(), Qt::NoFocus);
-}
-
-void ColourChartWindowTest::initTestCase()
-{
-    // The fonts the programs run with.
-    common::installFonts();
 }
 
 QTEST_MAIN(ColourChartWindowTest)

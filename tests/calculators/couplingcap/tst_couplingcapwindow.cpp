@@ -23,7 +23,6 @@ class CouplingCapWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -54,11 +53,6 @@ private:
 
     testing::WindowFixture<Form9> m_form;
 };
-
-void CouplingCapWindowTest::initTestCase()
-{
-    common::installFonts();
-}
 
 void CouplingCapWindowTest::init()
 {

@@ -1,7 +1,6 @@
 #include "ohmslawwindow.h"
 
 #include "entryfield.h"
-#include "form.h"
 #include "resultfield.h"
 #include "useractions.h"
 
@@ -24,7 +23,6 @@ class OhmsLawWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -59,11 +57,6 @@ private:
 
     testing::WindowFixture<Form6> m_form;
 };
-
-void OhmsLawWindowTest::initTestCase()
-{
-    common::installFonts();
-}
 
 void OhmsLawWindowTest::init()
 {

@@ -1,5 +1,4 @@
 #include "resistorcodewindow.h"
-#include "form.h"
 #include "useractions.h"
 
 #include <QComboBox>
@@ -52,7 +51,6 @@ class ResistorCodeWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void selectorsAtOpening_data();
     void selectorsAtOpening();
     void ringLabels_data();
@@ -340,12 +338,6 @@ void ResistorCodeWindowTest::focusOrder()
         visited << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
     }
     QCOMPARE(visited, order);
-}
-
-void ResistorCodeWindowTest::initTestCase()
-{
-    // The fonts the programs run with.
-    common::installFonts();
 }
 
 QTEST_MAIN(ResistorCodeWindowTest)

@@ -21,7 +21,6 @@ class WavelengthWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -48,11 +47,6 @@ private:
 
     testing::WindowFixture<Form8> m_form;
 };
-
-void WavelengthWindowTest::initTestCase()
-{
-    common::installFonts();
-}
 
 void WavelengthWindowTest::init()
 {
