@@ -9,6 +9,14 @@
 
 namespace testing {
 
+QStringList texts(const QWidget *window, const QStringList &names)
+{
+    QStringList result;
+    for (const QString &name : names)
+        result << child<QLineEdit>(window, name)->text();
+    return result;
+}
+
 void typeInto(QLineEdit *field, const QString &text)
 {
     field->setFocus(Qt::MouseFocusReason);

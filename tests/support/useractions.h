@@ -27,6 +27,9 @@ T *child(const QWidget *window, const QString &name)
     return widget;
 }
 
+// The texts of the window's named line edits, in the order of `names`.
+QStringList texts(const QWidget *window, const QStringList &names);
+
 // Shows a new window of type F in the program's fonts and waits until it is
 // the active window, as one the user has just opened.
 template <typename F>

@@ -49,7 +49,7 @@ private:
     // Picks the units, types both entries and presses "Berechne".
     void calculate(const Half &half, const QString &load, const QString &loadUnit, const QString &second,
                    const QString &secondUnit) const;
-    QStringList texts(const QStringList &names) const;
+    QStringList texts(const QStringList &names) const { return testing::texts(m_form.get(), names); }
 
     testing::WindowFixture<Form9> m_form;
 };
@@ -72,14 +72,6 @@ void CouplingCapWindowTest::calculate(const Half &half, const QString &load, con
     testing::typeInto(field(half.load), load);
     testing::typeInto(field(half.second), second);
     testing::click(testing::child<QPushButton>(m_form.get(), half.button));
-}
-
-QStringList CouplingCapWindowTest::texts(const QStringList &names) const
-{
-    QStringList out;
-    for (const QString &name : names)
-        out << field(name)->text();
-    return out;
 }
 
 void CouplingCapWindowTest::opensEmpty()

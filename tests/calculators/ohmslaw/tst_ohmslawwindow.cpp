@@ -87,7 +87,7 @@ void OhmsLawWindowTest::enter(const QStringList &entries) const
 
 QStringList OhmsLawWindowTest::texts() const
 {
-    return {field(0)->text(), field(1)->text(), field(2)->text()};
+    return testing::texts(m_form.get(), kFields);
 }
 
 QString OhmsLawWindowTest::redField() const

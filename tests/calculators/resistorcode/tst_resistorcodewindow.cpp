@@ -25,14 +25,6 @@ const QStringList kFiveRingSelectors{u"Combo9"_qs, u"Combo8"_qs, u"Combo7"_qs, u
 const QStringList kFourRingResults{u"Text1"_qs, u"Text2"_qs, u"Text3"_qs, u"Text4"_qs};
 const QStringList kFiveRingResults{u"Text5"_qs, u"Text6"_qs, u"Text7"_qs, u"Text8"_qs};
 
-QStringList texts(const QWidget *window, const QStringList &fields)
-{
-    QStringList result;
-    for (const QString &name : fields)
-        result << child<QLineEdit>(window, name)->text();
-    return result;
-}
-
 void pressBothButtons(const QWidget *window)
 {
     testing::click(child<QPushButton>(window, u"Command1"_qs));
@@ -182,8 +174,8 @@ void ResistorCodeWindowTest::calculates()
         QVERIFY(testing::pick(child<QComboBox>(window.get(), selectors[i]), rings[i]));
     testing::click(child<QPushButton>(window.get(), fiveRings ? u"Command2"_qs : u"Command1"_qs));
 
-    QCOMPARE(texts(window.get(), fiveRings ? kFiveRingResults : kFourRingResults), results);
-    QCOMPARE(texts(window.get(), fiveRings ? kFourRingResults : kFiveRingResults),
+    QCOMPARE(testing::texts(window.get(), fiveRings ? kFiveRingResults : kFourRingResults), results);
+    QCOMPARE(testing::texts(window.get(), fiveRings ? kFourRingResults : kFiveRingResults),
              QStringList(4, QString()));
 }
 
@@ -241,12 +233,12 @@ void ResistorCodeWindowTest::pickEmptiesOwnResultsOnly()
     pressBothButtons(window.get());
     const QStringList own = fiveRings ? kFiveRingResults : kFourRingResults;
     const QStringList other = fiveRings ? kFourRingResults : kFiveRingResults;
-    const QStringList otherBefore = texts(window.get(), other);
+    const QStringList otherBefore = testing::texts(window.get(), other);
     QVERIFY(!otherBefore.contains(QString()));
 
     QVERIFY(testing::pick(child<QComboBox>(window.get(), selector), item));
-    QCOMPARE(texts(window.get(), own), QStringList(4, QString()));
-    QCOMPARE(texts(window.get(), other), otherBefore);
+    QCOMPARE(testing::texts(window.get(), own), QStringList(4, QString()));
+    QCOMPARE(testing::texts(window.get(), other), otherBefore);
 }
 
 void ResistorCodeWindowTest::keyboardPickEmptiesResults()
@@ -257,8 +249,8 @@ void ResistorCodeWindowTest::keyboardPickEmptiesResults()
     combo->setFocus(Qt::TabFocusReason);
     QTest::keyClick(combo, Qt::Key_Down);
     QCOMPARE(combo->currentText(), u"braun"_qs);
-    QCOMPARE(texts(window.get(), kFiveRingResults), QStringList(4, QString()));
-    QVERIFY(!texts(window.get(), kFourRingResults).contains(QString()));
+    QCOMPARE(testing::texts(window.get(), kFiveRingResults), QStringList(4, QString()));
+    QVERIFY(!testing::texts(window.get(), kFourRingResults).contains(QString()));
 }
 
 void ResistorCodeWindowTest::resultsCannotBeTyped()

@@ -67,7 +67,7 @@ void WavelengthWindowTest::calculate(const Row &row, const QString &typed) const
 // Text1 to Text4.
 QStringList WavelengthWindowTest::texts() const
 {
-    return {field("Text1")->text(), field("Text2")->text(), field("Text3")->text(), field("Text4")->text()};
+    return testing::texts(m_form.get(), {"Text1", "Text2", "Text3", "Text4"});
 }
 
 void WavelengthWindowTest::opens()
