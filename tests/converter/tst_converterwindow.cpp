@@ -127,13 +127,9 @@ void ConverterWindowTest::opening()
 
     // Keyboard users reach the controls in this order; the hidden "Berechne"
     // and the unselected option button are skipped.
-    QStringList visited;
-    for (int i = 0; i < 10; ++i) {
-        visited += QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    QCOMPARE(visited, QStringList({"Combo2", "Combo1", "Combo3", "Text1", "Text2", "Command1", "Command3",
-                                   "Option1", "Check1", "Combo2"}));
+    const QStringList order{"Combo2",   "Combo1",   "Combo3",  "Text1",  "Text2",
+                            "Command1", "Command3", "Option1", "Check1", "Combo2"};
+    QCOMPARE(testing::tabOrder(int(order.size()) - 1), order);
 }
 
 void ConverterWindowTest::workedValues_data()

@@ -92,6 +92,20 @@ bool pasteOver(common::EntryField *field, const QString &text)
     return paste(field, text);
 }
 
+QStringList tabOrder(int presses)
+{
+    const auto focusName = [] {
+        const QWidget *focus = QApplication::focusWidget();
+        return focus ? focus->objectName() : QString();
+    };
+    QStringList visited{focusName()};
+    for (int i = 0; i < presses; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << focusName();
+    }
+    return visited;
+}
+
 void click(QWidget *widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());

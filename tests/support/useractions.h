@@ -97,6 +97,10 @@ bool paste(common::EntryField *field, const QString &text);
 // Selects the field's whole text and pastes `text` over it, as paste().
 bool pasteOver(common::EntryField *field, const QString &text);
 
+// Presses Tab `presses` times. Returns the name of the focus widget at the
+// start and after each press; an empty name where no widget has the focus.
+QStringList tabOrder(int presses);
+
 // Left click in the middle of a widget.
 void click(QWidget *widget);
 

@@ -256,14 +256,10 @@ void CouplingCapWindowTest::pressAgainRecomputes()
 
 void CouplingCapWindowTest::keyboardOrder()
 {
-    QStringList visited{QApplication::focusWidget()->objectName()};
-    for (int i = 0; i < 17; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited, QStringList({"Text1", "Combo1", "Text2", "Combo2", "Command1", "Text3", "Text4", "Text5",
-                                   "Text6", "Text7", "Combo3", "Text8", "Combo4", "Command2", "Text9", "Text10",
-                                   "Text11", "Text1"}));
+    const QStringList order{"Text1", "Combo1", "Text2",  "Combo2", "Command1", "Text3",  "Text4",
+                            "Text5", "Text6",  "Text7",  "Combo3", "Text8",    "Combo4", "Command2",
+                            "Text9", "Text10", "Text11", "Text1"};
+    QCOMPARE(testing::tabOrder(int(order.size()) - 1), order);
 }
 
 QTEST_MAIN(CouplingCapWindowTest)
