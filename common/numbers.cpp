@@ -1,5 +1,6 @@
 #include "numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -86,6 +87,11 @@ QString grouped(const QString &integerDigits)
 }
 
 } // namespace
+
+bool isBlank(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c == u' '; });
+}
 
 std::optional<double> number(QStringView text)
 {

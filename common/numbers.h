@@ -19,6 +19,10 @@ namespace common {
 // beyond the double range: the result is then empty, never NaN or infinity.
 std::optional<double> number(QStringView text);
 
+// Whether a field's text is empty or holds only blanks: such a field counts
+// as not filled in.
+bool isBlank(QStringView text);
+
 // Writes a value through a number pattern made of "0", "#", "." and ",".
 // The value is first rounded to 15 significant digits, then half away from
 // zero to the pattern's maximum count of decimals. The integer part is never

@@ -273,10 +273,10 @@ void Form1::Combo2_Change()
 
 bool Form1::selectionsComplete()
 {
-    if (isBlank(m_text1->text()))
+    if (common::isBlank(m_text1->text()))
         m_text1->setText(QStringLiteral("0"));
-    if (isBlank(m_combo1->currentText()) || isBlank(m_combo2->currentText())
-        || isBlank(m_combo3->currentText())) {
+    if (common::isBlank(m_combo1->currentText()) || common::isBlank(m_combo2->currentText())
+        || common::isBlank(m_combo3->currentText())) {
         common::warning(this, QStringLiteral("keine Auswahl in Maßeinheiten oder Vorsatz"));
         return false;
     }

@@ -61,15 +61,6 @@ qsizetype commaCount(QStringView entry)
     return entry.count(u',');
 }
 
-bool isBlank(QStringView text)
-{
-    for (const QChar c : text) {
-        if (c != u' ')
-            return false;
-    }
-    return true;
-}
-
 QString unitLabel(QStringView prefixItem, QStringView unit)
 {
     QString label = prefixItem.left(1).toString();

@@ -75,9 +75,6 @@ std::optional<double> convertEntry(QStringView entry, double source, double targ
 // How many commas the entry holds; a number has at most one.
 qsizetype commaCount(QStringView entry);
 
-// Whether a text is empty or holds only blanks.
-bool isBlank(QStringView text);
-
 // A unit label: the symbol of the prefix item (its first character) followed
 // by the unit. "k (Kilo)" and "Hz" give "kHz", "  (ohne)" and "Liter" give
 // " Liter", no prefix gives the unit alone.

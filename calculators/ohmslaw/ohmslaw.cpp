@@ -33,15 +33,6 @@ Solution result(Outcome outcome, double value)
 
 } // namespace
 
-bool isBlank(QStringView text)
-{
-    for (const QChar c : text) {
-        if (c != u' ')
-            return false;
-    }
-    return true;
-}
-
 Solution solve(const Texts &fields, const Texts &units)
 {
     std::array<double, kRowCount> factor{};

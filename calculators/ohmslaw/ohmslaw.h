@@ -79,10 +79,6 @@ struct Solution {
 // The texts of the three fields, or of the three selectors, by Row.
 using Texts = std::array<QString, kRowCount>;
 
-// Whether a field counts as empty and is to show "0" before it is read:
-// nothing in it but blanks.
-bool isBlank(QStringView text);
-
 // Reads the fields with their units and solves for the quantity at zero;
 // a value of zero counts as not given. The voltage decides first: with U at
 // zero, U is computed or current and resistance are missing; with U given

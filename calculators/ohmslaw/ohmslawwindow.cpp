@@ -191,7 +191,7 @@ void Form6::calculate()
     // Each "0" written here runs the field's change handler, so even a
     // refused calculation leaves "Berechne" enabled.
     for (common::EntryField *field : m_fields) {
-        if (ohmslaw::isBlank(field->text()))
+        if (common::isBlank(field->text()))
             field->setText(QStringLiteral("0"));
     }
 

@@ -82,6 +82,9 @@ bool paste(common::EntryField *field, const QString &text)
         }
         menu->close();
     }
+    // The closed menu deletes itself later; without an event loop running,
+    // later never comes and every paste would leave one behind.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return pasted;
 }
 
