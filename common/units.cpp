@@ -11,4 +11,12 @@ std::optional<double> unitFactor(QStringView text, std::span<const UnitFactor> t
     return std::nullopt;
 }
 
+QStringList unitNames(std::span<const UnitFactor> table)
+{
+    QStringList names;
+    for (const UnitFactor &row : table)
+        names.append(row.name.toString());
+    return names;
+}
+
 } // namespace common

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -18,5 +19,8 @@ struct UnitFactor {
 // and case-sensitive ("µ" is the micro sign U+00B5, not the Greek mu).
 // Empty when no row matches.
 std::optional<double> unitFactor(QStringView text, std::span<const UnitFactor> table);
+
+// The unit names of a table in its order: the items of its selector.
+QStringList unitNames(std::span<const UnitFactor> table);
 
 } // namespace common

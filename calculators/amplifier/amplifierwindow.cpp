@@ -52,14 +52,6 @@ QStringList texts(std::span<const QStringView> items)
     return list;
 }
 
-QStringList currentUnitNames()
-{
-    QStringList names;
-    for (const common::UnitFactor &unit : kCurrentUnits)
-        names.append(unit.name.toString());
-    return names;
-}
-
 } // namespace
 
 AmplifierWindow::AmplifierWindow(const QString &objectName, const QString &caption,
@@ -120,8 +112,8 @@ void AmplifierWindow::addOperatingPoint()
     }
     for (const QStringView name : kVoltSelectors)
         new common::FixedSelector(name.toString(), QStringLiteral("V"), client());
-    m_icUnit = common::makeSelector(client(), QStringLiteral("Combo4"), currentUnitNames());
-    m_ibUnit = common::makeSelector(client(), QStringLiteral("Combo5"), currentUnitNames());
+    m_icUnit = common::makeSelector(client(), QStringLiteral("Combo4"), common::unitNames(kCurrentUnits));
+    m_ibUnit = common::makeSelector(client(), QStringLiteral("Combo5"), common::unitNames(kCurrentUnits));
     m_factor = common::makeSelector(client(), QStringLiteral("Combo6"), texts(kFactors));
 }
 

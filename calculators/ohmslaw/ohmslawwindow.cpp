@@ -74,14 +74,6 @@ bool isMarked(const QWidget *field)
     return common::textColour(field) == common::colourFromNumber(common::kRed);
 }
 
-QStringList unitNames(Row row)
-{
-    QStringList names;
-    for (const common::UnitFactor &unit : ohmslaw::kUnits[row])
-        names << unit.name.toString();
-    return names;
-}
-
 } // namespace
 
 Form6::Form6()
@@ -117,7 +109,7 @@ Form6::Form6()
         connect(field, &QLineEdit::textChanged, this, rowHandlers[row].change);
         m_fields[row] = field;
 
-        QComboBox *selector = common::makeSelector(area, toQString(controls.selector), unitNames(Row(row)));
+        QComboBox *selector = common::makeSelector(area, toQString(controls.selector), common::unitNames(ohmslaw::kUnits[row]));
         selector->setAccessibleName(toQString(controls.selectorName));
         connect(selector, &QComboBox::activated, this, rowHandlers[row].pick);
         m_selectors[row] = selector;
