@@ -57,9 +57,9 @@ bool EntryField::isPasteAction(const QAction *action)
         || (!shortcut.isEmpty() && action->text().endsWith(u'\t' + shortcut));
 }
 
-EntryField::EntryField(const QString &objectName, const EntrySpec &spec, QWidget *parent)
-    : QLineEdit(spec.initialText, parent)
-    , m_spec(spec)
+EntryField::EntryField(const QString &objectName, const EntrySpec &setup, QWidget *parent)
+    : QLineEdit(setup.initialText, parent)
+    , m_spec(setup)
 {
     setObjectName(objectName);
     // QLineEdit's own limit would also cut the program's writes.

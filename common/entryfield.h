@@ -32,7 +32,7 @@ class EntryField : public QLineEdit
     Q_OBJECT
 
 public:
-    EntryField(const QString &objectName, const EntrySpec &spec, QWidget *parent);
+    EntryField(const QString &objectName, const EntrySpec &setup, QWidget *parent);
 
     int limit() const { return m_spec.maxLength; }
     DigitFilter filter() const { return m_spec.filter; }

@@ -160,8 +160,8 @@ Form9::Form9()
         common::makeLabel(area, str(label.name), str(label.text));
 
     for (const EntryRow &row : kEntries) {
-        const common::EntrySpec spec{QString(), row.maxLength, common::DigitFilter::WithoutBlank, false};
-        auto *field = new common::EntryField(str(row.field), spec, area);
+        const common::EntrySpec setup{QString(), row.maxLength, common::DigitFilter::WithoutBlank, false};
+        auto *field = new common::EntryField(str(row.field), setup, area);
         QStringList items;
         for (const couplingcap::Unit &unit : row.units)
             items << str(unit.name);
