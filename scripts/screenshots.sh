@@ -41,17 +41,6 @@ stop_all() {
     xsession_track_exe "$bin/"
 }
 
-# Opens the menu bar item at this index (0 is "Verstärker") by keyboard.
-menu_item() {
-    local main=$1 steps=$2 i
-    xdotool windowfocus --sync "$main"
-    xdotool key F10
-    for ((i = 0; i < steps; i++)); do
-        xdotool key Right
-    done
-    xdotool key Return
-}
-
 # Clicks the centre of a control placed at left, top, width, height twips in
 # a window whose client area is client_height twips high.
 click() {
@@ -86,7 +75,7 @@ stop_all
 
 # "I-U-R": 12 V across 2,2 kOhm, current in mA with two decimals.
 main=$(start elektronik "Elektronik Berechnungen")
-menu_item "$main" 1
+xsession_menu_item "$main" 1
 form=$(xsession_wait_window "Strom-Spannung-Widerstand")
 h=4650
 click "$form" $h 3978 1404 832 300 && pick k
@@ -100,7 +89,7 @@ stop_all
 
 # "R-Farbcode": yellow, violet, red, gold is 4,7 kOhm, 5 %.
 main=$(start elektronik "Elektronik Berechnungen")
-menu_item "$main" 6
+xsession_menu_item "$main" 6
 form=$(xsession_wait_window "Widerstands Farbcode")
 h=6780
 click "$form" $h 3960 3000 1695 300 && pick g e l b

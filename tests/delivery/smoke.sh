@@ -42,17 +42,7 @@ main=$(xsession_wait_window "Elektronik Berechnungen") || fail "main window miss
 echo "main window shown"
 
 # Menu bar order: Verstärker, I-U-R, Einheiten, VB Farbcode, ...
-open_menu_item() {
-    local steps=$1
-    xdotool windowfocus --sync "$main"
-    xdotool key F10
-    for ((i = 0; i < steps; i++)); do
-        xdotool key Right
-    done
-    xdotool key Return
-}
-
-open_menu_item 2
+xsession_menu_item "$main" 2
 converter=$(xsession_wait_window "Umrechnung") || fail "\"Einheiten\" showed no converter window"
 converter_pid=$(xdotool getwindowpid "$converter")
 xsession_track "$converter_pid"
@@ -61,7 +51,7 @@ xsession_track "$converter_pid"
     || fail "the converter started is not the installed one beside elektronik"
 echo "converter started as process $converter_pid"
 
-open_menu_item 3
+xsession_menu_item "$main" 3
 chart=$(xsession_wait_window "VB Farbcode") || fail "\"VB Farbcode\" did not open"
 
 # Something else on the clipboard first, so that a stale code cannot pass.

@@ -86,3 +86,15 @@ xsession_cleanup() {
     xsession_pids=()
     wait 2>/dev/null || true
 }
+
+# Opens the menu bar item at this index of a window (0 is "Verstärker") by
+# keyboard: F10 opens the first menu, Right moves along the bar.
+xsession_menu_item() {
+    local window=$1 steps=$2 i
+    xdotool windowfocus --sync "$window"
+    xdotool key F10
+    for ((i = 0; i < steps; i++)); do
+        xdotool key Right
+    done
+    xdotool key Return
+}
