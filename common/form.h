@@ -67,6 +67,13 @@ void setBackground(QWidget *widget, quint32 colourNumber);
 // Places the named children of `client` as the table says (twips).
 void place(QWidget *client, std::span<const Placement> placements);
 
+// The named control of a window's client area.
+template <typename T>
+T *child(const QWidget *client, QStringView name)
+{
+    return client->findChild<T *>(name.toString(), Qt::FindDirectChildrenOnly);
+}
+
 // Sets the keyboard focus order of the named children of `client`.
 void setFocusOrder(QWidget *client, std::initializer_list<QStringView> names);
 

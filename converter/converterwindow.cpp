@@ -129,12 +129,6 @@ void fillPrefixes(QComboBox *list, const QStringList &items)
     list->setCurrentIndex(-1);
 }
 
-template <typename T>
-T *childNamed(const QWidget *area, QStringView name)
-{
-    return area->findChild<T *>(name.toString(), Qt::FindDirectChildrenOnly);
-}
-
 } // namespace
 
 Form1::Form1()
@@ -145,8 +139,8 @@ Form1::Form1()
 
     for (const Caption &caption : kLabels)
         common::makeLabel(area, caption.name.toString(), caption.text.toString());
-    m_label8 = childNamed<QLabel>(area, u"Label8");
-    m_label9 = childNamed<QLabel>(area, u"Label9");
+    m_label8 = common::child<QLabel>(area, u"Label8");
+    m_label9 = common::child<QLabel>(area, u"Label9");
 
     m_check1 = new QCheckBox(QStringLiteral("Speicher-Einheiten"), area);
     m_check1->setObjectName(QStringLiteral("Check1"));
@@ -166,20 +160,20 @@ Form1::Form1()
     m_command1 = common::makeButton(area, QStringLiteral("Command1"), QStringLiteral("Berechne"));
 
     for (const FontRow &row : kFonts)
-        childNamed<QWidget>(area, row.name)->setFont(common::uiFont(row.typeface, row.points, row.bold));
+        common::child<QWidget>(area, row.name)->setFont(common::uiFont(row.typeface, row.points, row.bold));
     for (const QStringView name : kRedText)
-        common::setTextColour(childNamed<QWidget>(area, name), common::colourFromNumber(common::kRed));
+        common::setTextColour(common::child<QWidget>(area, name), common::colourFromNumber(common::kRed));
     for (const QStringView name : kUnitLabels)
-        common::setBackground(childNamed<QWidget>(area, name), kUnitLabelBackground);
+        common::setBackground(common::child<QWidget>(area, name), kUnitLabelBackground);
 
-    const auto *label1 = childNamed<QLabel>(area, u"Label1");
-    const auto *label2 = childNamed<QLabel>(area, u"Label2");
-    const auto *label4 = childNamed<QLabel>(area, u"Label4");
-    const auto *label5 = childNamed<QLabel>(area, u"Label5");
-    const auto *label6 = childNamed<QLabel>(area, u"Label6");
+    const auto *label1 = common::child<QLabel>(area, u"Label1");
+    const auto *label2 = common::child<QLabel>(area, u"Label2");
+    const auto *label4 = common::child<QLabel>(area, u"Label4");
+    const auto *label5 = common::child<QLabel>(area, u"Label5");
+    const auto *label6 = common::child<QLabel>(area, u"Label6");
     common::nameAfter(m_text1, label1);
     common::nameAfter(m_text2, label2);
-    common::nameAfter(m_combo2, childNamed<QLabel>(area, u"Label7"));
+    common::nameAfter(m_combo2, common::child<QLabel>(area, u"Label7"));
     // One "Vorsatz" heads both prefix lists; "von" and "nach" tell them apart.
     m_combo1->setAccessibleName(label6->text() + u' ' + label4->text());
     m_combo3->setAccessibleName(label6->text() + u' ' + label5->text());

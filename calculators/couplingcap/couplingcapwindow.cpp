@@ -110,19 +110,13 @@ QString str(QStringView view)
     return view.toString();
 }
 
-template <typename T>
-T *named(const QWidget *client, QStringView name)
-{
-    return client->findChild<T *>(name.toString(), Qt::FindDirectChildrenOnly);
-}
-
 QLineEdit *makeResult(QWidget *client, const ResultRow &row)
 {
     auto *field = new common::ResultField(str(row.field), client);
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, common::colourFromNumber(kResultBackground));
     field->setPalette(palette);
-    common::nameAfter(field, named<QLabel>(client, row.label));
+    common::nameAfter(field, common::child<QLabel>(client, row.label));
     return field;
 }
 
@@ -166,18 +160,18 @@ Form9::Form9()
         for (const couplingcap::Unit &unit : row.units)
             items << str(unit.name);
         QComboBox *combo = common::makeSelector(area, str(row.selector), items);
-        const auto *label = named<QLabel>(area, row.label);
+        const auto *label = common::child<QLabel>(area, row.label);
         common::nameAfter(field, label);
         common::nameAfter(combo, label);
     }
-    m_text1 = named<QLineEdit>(area, u"Text1");
-    m_text2 = named<QLineEdit>(area, u"Text2");
-    m_text7 = named<QLineEdit>(area, u"Text7");
-    m_text8 = named<QLineEdit>(area, u"Text8");
-    m_combo1 = named<QComboBox>(area, u"Combo1");
-    m_combo2 = named<QComboBox>(area, u"Combo2");
-    m_combo3 = named<QComboBox>(area, u"Combo3");
-    m_combo4 = named<QComboBox>(area, u"Combo4");
+    m_text1 = common::child<QLineEdit>(area, u"Text1");
+    m_text2 = common::child<QLineEdit>(area, u"Text2");
+    m_text7 = common::child<QLineEdit>(area, u"Text7");
+    m_text8 = common::child<QLineEdit>(area, u"Text8");
+    m_combo1 = common::child<QComboBox>(area, u"Combo1");
+    m_combo2 = common::child<QComboBox>(area, u"Combo2");
+    m_combo3 = common::child<QComboBox>(area, u"Combo3");
+    m_combo4 = common::child<QComboBox>(area, u"Combo4");
 
     QPushButton *command1 = common::makeButton(area, QStringLiteral("Command1"), QStringLiteral("Berechne"));
     QPushButton *command2 = common::makeButton(area, QStringLiteral("Command2"), QStringLiteral("Berechne"));

@@ -77,11 +77,6 @@ QString str(QStringView view)
     return view.toString();
 }
 
-QLabel *label(const QWidget *client, QStringView name)
-{
-    return client->findChild<QLabel *>(name.toString(), Qt::FindDirectChildrenOnly);
-}
-
 } // namespace
 
 Form8::Form8()
@@ -109,7 +104,7 @@ Form8::Form8()
         {m_text1, u"Label2"}, {m_text2, u"Label3"}, {m_text3, u"Label5"}, {m_text4, u"Label6"}};
     for (const auto &[field, by] : namedAfter) {
         field->setFont(bold);
-        common::nameAfter(field, label(area, by));
+        common::nameAfter(field, common::child<QLabel>(area, by));
     }
 
     QPushButton *command1 = common::makeButton(area, QStringLiteral("Command1"), QStringLiteral("Berechne"));
