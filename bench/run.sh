@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in a Release tree (build-bench) and runs them: the
 # start-up benchmark (bench/startup.sh) and the window benchmark
 # (tst_windowbench, medians of 21 runs), with the machine they ran on.

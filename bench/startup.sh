@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up benchmark: the time from starting a program until its main window
 # is painted for the first time, and the program's peak memory, for
 # `elektronik` and `einheiten` against the minimal Qt program `bench_minimal`,

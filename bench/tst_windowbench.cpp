@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Elektronik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long each calculator window takes to open (build, show and first
 // paint) and each of its "Berechne" buttons takes to compute with valid
 // entries typed in. Run by bench/run.sh in a Release build; the target is a

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # With fuzzing on, everything is built with libFuzzer's coverage
 # instrumentation so the fuzz targets can link the ordinary libraries.
 if(ELEKTRONIK_FUZZ)

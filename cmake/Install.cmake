@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What a user gets from `cmake --install` and from the Debian package: both
 # programs in one bin/ (the main program starts the converter found beside
 # itself), their desktop entries, icons in the hicolor theme and AppStream

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The test build runs with AddressSanitizer and UndefinedBehaviorSanitizer;
 # any report ends the process, so a report fails its test.
 if(ELEKTRONIK_SANITIZE)

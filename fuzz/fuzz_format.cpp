@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Elektronik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes format(value, pattern) with every number pattern the programs use
 // and any double, including the non-finite ones and subnormals.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Elektronik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes general(value) and roundToSignificant15(value) with any double.
 //
 // Properties: zero gives "0" and non-finite values empty text; otherwise the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Elektronik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes number(text) with arbitrary text, as a paste through the context
 // menu can bring it into any entry field.
 //

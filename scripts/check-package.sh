@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a build directory with CPack and checks
 # it: its fields and contents, then, when run as root on a system with apt,
 # that it installs with apt, that its programs find all their libraries,

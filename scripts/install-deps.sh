@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, running and testing need on Debian 12.
 # Runs apt-get as root, or through sudo for a normal user.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the screenshots of README.md and the AppStream metainfo again, from
 # the programs as built, on a private X server (Xvfb): the main window, the
 # Ohm's law and resistor colour-code calculators with a result, and the

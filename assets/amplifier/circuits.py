@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the circuit pictures of the two amplifier windows as SVG.
 
 Run from anywhere: python3 circuits.py writes circuit1.svg and circuit2.svg

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program icons into the hicolor sizes beside this script:
 #   hicolor/<n>x<n>/apps/elektronik.png from elektronik.svg, and
 #   hicolor/<n>x<n>/apps/einheiten.png from ../converter/einheiten.svg

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Makes cb-funk.gif, the looping animation of the main window: an antenna
 mast sends radio waves to a handheld CB radio, whose signal meter and lamp
 answer when a wave front arrives.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws kennlinie.svg, the four-quadrant characteristic-curve diagram of a
 common-emitter transistor stage shown in the two "Kennlinie" windows.
 

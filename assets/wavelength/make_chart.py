@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes umrechnung.svg, the frequency-wavelength chart (462 x 385 px).
 
 Log-log: f in MHz from 1 to 1000 across, wavelength in m from 0,3 to 300

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Elektronik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up: the least a Qt Widgets program needs to show
 // one window with one menu bar, built with the same compiler and flags as
 // the programs measured against it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Elektronik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "converterwindow.h"
 #include "entryfield.h"
 #include "useractions.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a staging prefix and checks what a user gets:
 # both programs side by side in bin/, desktop entries whose Exec and Icon
 # resolve inside the install, icons in the hicolor theme at their true

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the installed programs on a real X server, as a user would: the main
 # window appears, "Einheiten" starts the converter beside it as a second
 # process, and a click on a swatch of "VB Farbcode" puts its code on the X

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Validates the desktop entries and the AppStream metainfo as the desktop
 # tools read them, and that every screenshot the metainfo names is made
 # by scripts/screenshots.sh into packaging/screenshots/.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shell helpers for driving the programs on a real X server: a private Xvfb
 # on a free display, window lookup by title, and clean-up of everything
 # started here. Sourced by the smoke test and the screenshot script; they
