@@ -36,6 +36,7 @@ private slots:
     void curveWindows();
     void centredLabelsKeepTextAtTop_data();
     void centredLabelsKeepTextAtTop();
+    void animationFitsScreen();
     void startsConverter();
     void missingConverterIsReported();
 
@@ -200,6 +201,23 @@ void MainWindowTest::centredLabelsKeepTextAtTop()
     QVERIFY2(top >= capitalsTop - 2 && top <= capitalsTop + 1,
              qPrintable(QStringLiteral("text starts %1 px down, capitals start %2 px down").arg(top).arg(capitalsTop)));
     QVERIFY2(std::abs(left - right) <= 1, qPrintable(QStringLiteral("left %1 px, right %2 px").arg(left).arg(right)));
+}
+
+// Run at device pixel ratios 1 and 2 (see CMakeLists.txt): the frames shown
+// have as many pixels as the screen gives the control, and are drawn one to
+// one.
+void MainWindowTest::animationFitsScreen()
+{
+    auto *animation = testing::child<AnimatedPicture>(m_form, "AniGif1");
+    const qreal ratio = animation->devicePixelRatioF();
+    QMovie *movie = animation->movie();
+    movie->setPaused(true);
+    const QPixmap frame = movie->currentPixmap();
+    QCOMPARE(frame.devicePixelRatio(), ratio);
+    QCOMPARE(frame.size(), animation->size() * ratio);
+    const QImage drawn = animation->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    movie->setPaused(false);
+    QVERIFY(drawn == frame.toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 void MainWindowTest::startsConverter()
