@@ -33,9 +33,9 @@ AnimatedPicture::AnimatedPicture(const QString &objectName, QWidget *parent)
     : QLabel(parent)
 {
     setObjectName(objectName);
-    // Not scaled to the control: QLabel would scale the frames to its size
-    // in logical pixels and lose the sharp ones. The frames are drawn at the
-    // control's size.
+    // The animation is made at the control's size. Scaled contents would
+    // make QLabel scale the frames to that size in logical pixels and throw
+    // the sharp ones' extra pixels away.
     setAlignment(Qt::AlignCenter);
 }
 
