@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace common {
 
@@ -50,6 +51,14 @@ bool isEditingKey(int key)
     }
 }
 
+// The numeric keypad's decimal key. Qt reports it as a full stop or comma
+// with the keypad modifier, whatever character the layout puts on it.
+bool isKeypadDecimal(const QKeyEvent *event)
+{
+    return event->modifiers().testFlag(Qt::KeypadModifier)
+        && (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma);
+}
+
 } // namespace
 
 bool EntryField::isPasteAction(const QAction *action)
@@ -67,6 +76,7 @@ EntryField::EntryField(const QString &objectName, const EntrySpec &setup, QWidge
     setObjectName(objectName);
     // QLineEdit's own limit would also cut the program's writes.
     setMaxLength(32767);
+    setDragEnabled(true);
 }
 
 bool EntryField::passes(QChar c, DigitFilter filter)
@@ -100,6 +110,16 @@ void EntryField::keyPressEvent(QKeyEvent *event)
 {
     if (isEditingShortcut(event)) {
         event->accept();
+        return;
+    }
+    if (isKeypadDecimal(event)) {
+        // On every layout this key means the decimal separator, so it types
+        // the comma; a dropped full stop would make the number ten times
+        // larger without a word.
+        QKeyEvent comma(event->type(), Qt::Key_Comma, event->modifiers() & ~Qt::KeypadModifier,
+                        QStringLiteral(","), event->isAutoRepeat(), quint16(event->count()));
+        keyPressEvent(&comma);
+        event->setAccepted(comma.isAccepted());
         return;
     }
     const QString typed = event->text();
@@ -162,15 +182,49 @@ void EntryField::contextMenuEvent(QContextMenuEvent *event)
     menu->popup(event->globalPos());
 }
 
+void EntryField::dragEnterEvent(QDragEnterEvent *event)
+{
+    // QLineEdit clears the selection as soon as a drag moves over the field,
+    // so a drag that starts here notes now which text it carries.
+    if (event->source() == this && hasSelectedText())
+        m_dragged = Span{selectionStart(), int(selectedText().size())};
+    QLineEdit::dragEnterEvent(event);
+}
+
 void EntryField::dropEvent(QDropEvent *event)
 {
     if (!event->mimeData()->hasText() || isReadOnly()) {
         event->ignore();
         return;
     }
-    setCursorPosition(cursorPositionAt(event->position().toPoint()));
-    insertLimited(event->mimeData()->text());
+    const int at = cursorPositionAt(event->position().toPoint());
+    const std::optional<Span> dragged = std::exchange(m_dragged, std::nullopt);
+    if (event->source() == this && dragged) {
+        moveText(*dragged, at);
+    } else {
+        setCursorPosition(at);
+        insertLimited(event->mimeData()->text());
+    }
     event->acceptProposedAction();
+}
+
+void EntryField::moveText(Span dragged, int at)
+{
+    const int end = dragged.start + dragged.length;
+    if (at >= dragged.start && at <= end) {
+        setSelection(dragged.start, dragged.length);
+        return;
+    }
+    // One edit from the drop point to the far end of the dragged text, so
+    // the field changes once and its length stays within the limit.
+    const int from = std::min(at, dragged.start);
+    const int to = std::max(at, end);
+    const QString span = text().mid(from, to - from);
+    const QString moved = text().mid(dragged.start, dragged.length);
+    const bool forward = at > dragged.start;
+    setSelection(from, to - from);
+    insert(forward ? span.mid(dragged.length) + moved : moved + span.left(span.size() - dragged.length));
+    setSelection(forward ? at - dragged.length : at, dragged.length);
 }
 
 } // namespace common

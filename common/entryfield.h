@@ -5,6 +5,8 @@
 
 #include <QLineEdit>
 
+#include <optional>
+
 namespace common {
 
 // Which characters a typed key may bring into an entry field.
@@ -25,9 +27,11 @@ struct EntrySpec {
 // Typed characters pass the digit filter; every other character (Enter
 // included) and every keyboard editing shortcut (copy, cut, paste, undo,
 // redo, select all) is dropped, so nothing is pasted by keyboard. Navigation
-// and deletion keys work as usual. Pasting through the context menu, the
-// middle button or a drop is not filtered but is cut to the maximum length;
-// text the program writes with setText() is never cut. With
+// and deletion keys work as usual. The numeric keypad's decimal key types
+// the comma on every keyboard layout. Pasting through the context menu, the
+// middle button or a drop from elsewhere is not filtered but is cut to the
+// maximum length; dragging selected text within the field moves it; text
+// the program writes with setText() is never cut. With
 // selectAllOnClick every click selects the whole text, so the next digit
 // replaces it.
 class EntryField : public QLineEdit
@@ -50,13 +54,21 @@ protected:
     void inputMethodEvent(QInputMethodEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
+    struct Span {
+        int start;
+        int length;
+    };
+
     void insertLimited(const QString &text);
+    void moveText(Span dragged, int at);
     int room() const;
 
     EntrySpec m_spec;
+    std::optional<Span> m_dragged; // the text a drag from this field carries
 };
 
 } // namespace common

@@ -17,7 +17,8 @@ namespace {
 constexpr int kSignificant = 15;
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+// Only the space: a tab or line break pasted around a number makes it no number.
+bool isBlank(QChar c) { return c == u' '; }
 
 // A finite non-zero value as its 15 significant decimal digits and the power
 // of ten of the first one, rounded to nearest.
@@ -93,7 +94,7 @@ QString grouped(const QString &integerDigits)
 
 bool isBlank(QStringView text)
 {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c == u' '; });
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return isBlank(c); });
 }
 
 std::optional<double> number(QStringView text)

@@ -15,15 +15,16 @@
 namespace common {
 
 // Reads a field's text as a double.
-// Accepts blanks at both ends, an optional sign, digits with full stops
+// Accepts blanks (spaces, never tabs) at both ends, an optional sign, digits with full stops
 // skipped anywhere before the decimal comma, at most one decimal comma
 // (",5" and "5," read), at least one digit, and an optional exponent
 // ("E-13", "e+5"). Refuses everything else, including empty text and values
 // beyond the double range: the result is then empty, never NaN or infinity.
 std::optional<double> number(QStringView text);
 
-// Whether a field's text is empty or holds only blanks: such a field counts
-// as not filled in.
+// Whether a field's text is empty or holds only blanks (spaces): such a
+// field counts as not filled in. A tab is no blank, so text with one is
+// filled in but no number.
 bool isBlank(QStringView text);
 
 // Writes a value through a number pattern made of "0", "#", "." and ",".

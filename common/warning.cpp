@@ -3,6 +3,7 @@
 
 #include "warning.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace common {
@@ -35,6 +36,10 @@ void warning(QWidget *parent, const QString &message)
     }
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Achtung"), message, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("warningBox"));
+    // Some styles put a tick on standard dialog buttons; this box shows no
+    // picture at all.
+    for (QAbstractButton *button : box.buttons())
+        button->setIcon(QIcon());
     box.exec();
 }
 

@@ -21,10 +21,10 @@ namespace {
 
 constexpr std::size_t kLongest = 512;
 
-// The entry grammar: blanks around, an optional sign, digits with thousands
+// The entry grammar: blanks (spaces only, no tabs) around, an optional sign, digits with thousands
 // full stops anywhere among them, at most one decimal comma, at least one
 // digit (checked below), an optional exponent.
-const std::regex kGrammar(R"([ \t]*([+-]?)([0-9.]*)(,([0-9]*))?([eE][+-]?[0-9]+)?[ \t]*)");
+const std::regex kGrammar(R"( *([+-]?)([0-9.]*)(,([0-9]*))?([eE][+-]?[0-9]+)? *)");
 
 struct Reading {
     bool grammatical = false;

@@ -10,7 +10,9 @@ class QMovie;
 // Plays an animation from the program's resources on a background colour,
 // looping while the window is open. Set up in two steps: the background
 // colour, then the animation's file name. A missing animation leaves the
-// control empty.
+// control empty. On a screen with more device pixels than pixels it plays
+// the frames drawn at twice the resolution ("name@2x.gif"), where there are
+// such.
 class AnimatedPicture : public QLabel
 {
     Q_OBJECT

@@ -30,7 +30,7 @@ Form2::Form2()
     new common::Picture(QStringLiteral("Image1"), kPicture, kDescription, client());
     QLabel *hint = common::makeLabel(client(), QStringLiteral("Label1"),
                                      QStringLiteral("Bitte die entsprechende Kennlinie einsehen!"));
-    hint->setAlignment(Qt::AlignCenter);
+    hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     hint->setFont(common::uiFont(common::Typeface::SansSerif, 9.75, true));
     common::setBackground(hint, 0xFF80FF);
     common::place(client(), kForm2Layout);

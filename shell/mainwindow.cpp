@@ -58,7 +58,7 @@ Form3::Form3()
     for (const auto &[name, text] : {std::pair{u"Label1", u"Programm zum Berechnen von Schaltungen"},
                                      std::pair{u"Label2", u"Version 2.0"}}) {
         QLabel *label = common::makeLabel(client, QString::fromUtf16(name), QString::fromUtf16(text));
-        label->setAlignment(Qt::AlignCenter);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setFont(titleFont);
     }
 

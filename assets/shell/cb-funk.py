@@ -5,12 +5,13 @@
 mast sends radio waves to a handheld CB radio, whose signal meter and lamp
 answer when a wave front arrives.
 
-    python3 cb-funk.py            # writes cb-funk.gif beside this script
+    python3 cb-funk.py            # writes cb-funk.gif and cb-funk@2x.gif beside this script
 
 Needs rsvg-convert (Debian: librsvg2-bin) and ImageMagick's convert. Each
 frame is drawn as SVG, rendered to PNG and mapped onto a fixed palette that
 holds the window's background #FFFF80 exactly, so the animation blends into
-the pale yellow window.
+the pale yellow window. cb-funk@2x.gif holds the same frames at twice the
+resolution, for screens with a device pixel ratio of 2.
 """
 
 import math
@@ -172,9 +173,8 @@ def palette(path):
     return len(colours)
 
 
-def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    target = os.path.join(here, "cb-funk.gif")
+def render(scale, target):
+    """All frames at `scale` times the size in the window, into target."""
     with tempfile.TemporaryDirectory() as work:
         pngs = []
         for n in range(FRAMES):
@@ -182,7 +182,7 @@ def main():
             png = os.path.join(work, f"frame{n:02}.png")
             with open(svg, "w") as f:
                 f.write(frame(n))
-            subprocess.run(["rsvg-convert", "-w", str(WIDTH), "-h", str(HEIGHT),
+            subprocess.run(["rsvg-convert", "-w", str(WIDTH * scale), "-h", str(HEIGHT * scale),
                             "-o", png, svg], check=True)
             pngs.append(png)
         colours = os.path.join(work, "palette.ppm")
@@ -191,6 +191,13 @@ def main():
         subprocess.run(["convert", "-delay", str(DELAY), "-loop", "0", *pngs,
                         "-dither", "None", "-remap", colours,
                         "-layers", "OptimizeFrame", target], check=True)
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    # The same frames for screens of one and of two device pixels per pixel.
+    render(1, os.path.join(here, "cb-funk.gif"))
+    render(2, os.path.join(here, "cb-funk@2x.gif"))
 
 
 if __name__ == "__main__":

@@ -133,11 +133,11 @@ common::ResultField *AmplifierWindow::addResult(const QString &name)
     return field;
 }
 
+// A plain text box the user may also write in; nothing reads it.
 void AmplifierWindow::addHint()
 {
     auto *hint = new QPlainTextEdit(client());
     hint->setObjectName(QStringLiteral("Text6"));
-    hint->setReadOnly(true);
     hint->setTabChangesFocus(true);
     hint->setLineWrapMode(QPlainTextEdit::NoWrap);
     hint->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -19,7 +19,7 @@ struct Reading {
 
 Reading read(Entry entry, std::span<const Unit> units)
 {
-    if (entry.text.trimmed().isEmpty())
+    if (common::isBlank(entry.text))
         return {0.0, kEnterValue};
     const std::optional<double> typed = common::number(entry.text);
     const std::optional<int> thousands = thousandsOf(entry.unit, units);

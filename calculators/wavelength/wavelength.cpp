@@ -9,7 +9,7 @@ namespace wavelength {
 
 Conversion convert(QStringView entry)
 {
-    if (entry.trimmed().isEmpty())
+    if (common::isBlank(entry))
         return {std::nullopt, 0.0, kEnterValue.toString()};
     const std::optional<double> value = common::number(entry);
     if (!value || *value <= 0.0)

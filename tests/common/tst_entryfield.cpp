@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMimeData>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -28,6 +30,10 @@ private slots:
     void programWritesAreNotCut();
     void backspaceWorksOnLongText();
     void pasteObeysLimitButNotFilter();
+    void dropFromElsewhereObeysLimit();
+    void dragWithinFieldMoves();
+    void keypadDecimalKeyTypesComma_data();
+    void keypadDecimalKeyTypesComma();
     void clickSelectsAll();
     void changeSignalForProgramWrites();
 };
@@ -132,6 +138,78 @@ void EntryFieldTest::pasteObeysLimitButNotFilter()
     paste->trigger();
     menu->close();
     QCOMPARE(field.text(), QStringLiteral("12-3,5E+10"));
+}
+
+void EntryFieldTest::dropFromElsewhereObeysLimit()
+{
+    EntryField field(QStringLiteral("Text1"), EntrySpec{{}, 4, DigitFilter::WithoutBlank, false}, nullptr);
+    field.setText(QStringLiteral("12"));
+    field.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&field));
+    QMimeData dragged;
+    dragged.setText(QStringLiteral("3456789"));
+    // Enter, then drop, as a drag from another program arrives.
+    const QPoint end(field.width() - 1, field.height() / 2);
+    QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&field, &enter);
+    QDropEvent drop(end, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&field, &drop);
+    QCOMPARE(field.text(), QStringLiteral("1234"));
+}
+
+// Only a real display carries a drag; tst_entryfield_xserver runs this on
+// one and moves the mouse with xdotool, as a hand would.
+void EntryFieldTest::dragWithinFieldMoves()
+{
+    if (QGuiApplication::platformName() != u"xcb")
+        QSKIP("needs an X server");
+    // Full at five characters: a copy could not get in, a move must.
+    EntryField field(QStringLiteral("Text1"), EntrySpec{{}, 5, DigitFilter::WithoutBlank, false}, nullptr);
+    field.setText(QStringLiteral("12345"));
+    field.setGeometry(100, 100, 200, field.sizeHint().height());
+    field.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&field));
+    field.setSelection(0, 2);
+    int between = 0; // where "1" meets "2": inside the selection
+    while (between < field.width() && field.cursorPositionAt(QPoint(between, 0)) < 1)
+        ++between;
+    const QPoint from = field.mapToGlobal(QPoint(between, field.height() / 2));
+    const QPoint to = field.mapToGlobal(QPoint(field.width() - 4, field.height() / 2));
+    const auto xy = [](QPoint p) { return QStringLiteral("%1 %2").arg(p.x()).arg(p.y()); };
+    const QString gesture = QStringLiteral("mousemove %1 mousedown 1 mousemove %2 mousemove %3 mousemove %4 mouseup 1")
+                                .arg(xy(from), xy(from + QPoint(30, 0)), xy(to), xy(to + QPoint(1, 0)));
+    QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), gesture.split(u' ')), 0);
+    QTRY_COMPARE(field.text(), QStringLiteral("34512"));
+}
+
+void EntryFieldTest::keypadDecimalKeyTypesComma_data()
+{
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("character");
+    QTest::addColumn<bool>("keypad");
+    QTest::addColumn<QString>("shown");
+    const int with = int(DigitFilter::WithBlank);
+    const int without = int(DigitFilter::WithoutBlank);
+    QTest::newRow("keypad key giving a full stop") << with << int(Qt::Key_Period) << "." << true << "2,5";
+    QTest::newRow("keypad key giving a comma") << without << int(Qt::Key_Comma) << "," << true << "2,5";
+    QTest::newRow("keypad key giving another mark") << without << int(Qt::Key_Period) << "'" << true << "2,5";
+    QTest::newRow("main keyboard full stop dropped") << with << int(Qt::Key_Period) << "." << false << "25";
+}
+
+void EntryFieldTest::keypadDecimalKeyTypesComma()
+{
+    QFETCH(int, filter);
+    QFETCH(int, key);
+    QFETCH(QString, character);
+    QFETCH(bool, keypad);
+    QFETCH(QString, shown);
+    EntryField field(QStringLiteral("Text1"), EntrySpec{{}, 10, DigitFilter(filter), false}, nullptr);
+    QTest::keyClicks(&field, QStringLiteral("2"));
+    QTest::sendKeyEvent(QTest::Click, &field, Qt::Key(key), character,
+                        keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    QTest::keyClick(&field, Qt::Key_5, Qt::KeypadModifier);
+    QCOMPARE(field.text(), shown);
 }
 
 void EntryFieldTest::clickSelectsAll()

@@ -75,6 +75,8 @@ void NumbersTest::refusesText_data()
     QTest::newRow("lone comma") << ",";
     QTest::newRow("two commas") << "1,2,3";
     QTest::newRow("blank between digits") << "1 2";
+    QTest::newRow("tab before digits") << "\t12";
+    QTest::newRow("tab after digits") << "12\t";
     QTest::newRow("letters") << "abc";
     QTest::newRow("digits then letter") << "12a";
     QTest::newRow("full stop after comma") << "1,5.3";

@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 
@@ -21,7 +23,29 @@ private slots:
     void recorderTakesMessages();
     void escapeDoesNotClose();
     void clientAreaSize();
+    void okButtonHasNoIcon_data();
+    void okButtonHasNoIcon();
 };
+
+namespace {
+
+// Stands for the styles and desktop themes that give standard dialog
+// buttons an icon.
+class ButtonIconStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
 
 void WidgetsTest::warningBoxForm()
 {
@@ -69,6 +93,34 @@ void WidgetsTest::clientAreaSize()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.client()->size(), QSize(754, 220));
     QVERIFY(form.client()->y() > 0);
+}
+
+void WidgetsTest::okButtonHasNoIcon_data()
+{
+    QTest::addColumn<bool>("buttonIcons");
+    QTest::newRow("Fusion") << false;
+    QTest::newRow("style with icons on dialog buttons") << true;
+}
+
+void WidgetsTest::okButtonHasNoIcon()
+{
+    QFETCH(bool, buttonIcons);
+    const QString previous = QApplication::style()->name();
+    QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion"));
+    QApplication::setStyle(buttonIcons ? new ButtonIconStyle(fusion) : fusion);
+    QVERIFY(QApplication::style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons) == int(buttonIcons));
+    bool iconless = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        iconless = !box->buttons().isEmpty();
+        for (const QAbstractButton *button : box->buttons())
+            iconless = iconless && button->icon().isNull();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    common::warning(nullptr, QStringLiteral("falsche Eingabe"));
+    QApplication::setStyle(previous);
+    QVERIFY(iconless);
 }
 
 QTEST_MAIN(WidgetsTest)

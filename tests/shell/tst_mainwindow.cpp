@@ -34,6 +34,9 @@ private slots:
     void menuOpensWindowModally();
     void curveWindows_data();
     void curveWindows();
+    void centredLabelsKeepTextAtTop_data();
+    void centredLabelsKeepTextAtTop();
+    void animationFitsScreen();
     void startsConverter();
     void missingConverterIsReported();
 
@@ -159,6 +162,62 @@ void MainWindowTest::curveWindows()
         QCOMPARE(hint->text(), QStringLiteral("Bitte die entsprechende Kennlinie einsehen!"));
         QCOMPARE(hint->palette().color(QPalette::Window), QColor(255, 128, 255));
     }
+}
+
+void MainWindowTest::centredLabelsKeepTextAtTop_data()
+{
+    QTest::addColumn<bool>("mainWindow");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("Form3 Label1") << true << "Label1";
+    QTest::newRow("Form3 Label2") << true << "Label2";
+    QTest::newRow("Form2 Label1") << false << "Label1";
+}
+
+// Looks at the label as drawn: where the first and the outermost text
+// pixels lie against the background.
+void MainWindowTest::centredLabelsKeepTextAtTop()
+{
+    QFETCH(bool, mainWindow);
+    QFETCH(QString, label);
+    Form2 curves;
+    const QWidget *window = mainWindow ? static_cast<QWidget *>(m_form) : &curves;
+    auto *shown = testing::child<QLabel>(window, label);
+    const QImage image = shown->grab().toImage();
+    const QRgb background = shown->palette().color(QPalette::Window).rgb();
+    int top = image.height(), left = image.width(), right = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == background)
+                continue;
+            top = std::min(top, y);
+            left = std::min(left, x);
+            right = std::min(right, image.width() - 1 - x);
+        }
+    }
+    // Drawn from the top, the tallest letters start where the font's
+    // ascent leaves room above capitals, give or take a pixel of ascender.
+    const QFontMetrics metrics(shown->font());
+    const int capitalsTop = metrics.ascent() - metrics.capHeight();
+    QVERIFY2(top >= capitalsTop - 2 && top <= capitalsTop + 1,
+             qPrintable(QStringLiteral("text starts %1 px down, capitals start %2 px down").arg(top).arg(capitalsTop)));
+    QVERIFY2(std::abs(left - right) <= 1, qPrintable(QStringLiteral("left %1 px, right %2 px").arg(left).arg(right)));
+}
+
+// Run at device pixel ratios 1 and 2 (see CMakeLists.txt): the frames shown
+// have as many pixels as the screen gives the control, and are drawn one to
+// one.
+void MainWindowTest::animationFitsScreen()
+{
+    auto *animation = testing::child<AnimatedPicture>(m_form, "AniGif1");
+    const qreal ratio = animation->devicePixelRatioF();
+    QMovie *movie = animation->movie();
+    movie->setPaused(true);
+    const QPixmap frame = movie->currentPixmap();
+    QCOMPARE(frame.devicePixelRatio(), ratio);
+    QCOMPARE(frame.size(), animation->size() * ratio);
+    const QImage drawn = animation->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    movie->setPaused(false);
+    QVERIFY(drawn == frame.toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 void MainWindowTest::startsConverter()

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QTest>
@@ -107,6 +108,8 @@ private slots:
     void opensCurveWindows();
     void focusOrder_data();
     void focusOrder();
+    void hintBoxTakesTyping_data();
+    void hintBoxTakesTyping();
 };
 
 void AmplifierWindowsTest::opening_data()
@@ -379,6 +382,27 @@ void AmplifierWindowsTest::focusOrder()
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     QCOMPARE(testing::tabOrder(int(order.size()) - 1), order);
+}
+
+void AmplifierWindowsTest::hintBoxTakesTyping_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("Form1") << "Form1";
+    QTest::newRow("Form5") << "Form5";
+}
+
+void AmplifierWindowsTest::hintBoxTakesTyping()
+{
+    QFETCH(QString, window);
+    const auto form = openWindow(window);
+    auto *hint = child<QPlainTextEdit>(form.get(), u"Text6"_s);
+    testing::click(hint);
+    QTest::keyClick(hint, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(hint, Qt::Key_Return);
+    QTest::keyClicks(hint, u"Ib 20"_s);
+    QCOMPARE(hint->toPlainText(), QString::fromUtf8("aus\nentsprechender\nKennlinie\nauswählen\nIb 20"));
+    QCOMPARE(hint->palette().color(QPalette::Text), QColor(255, 0, 0));
+    QVERIFY(hint->font().bold());
 }
 
 QTEST_MAIN(AmplifierWindowsTest)

@@ -91,6 +91,7 @@ void ResistorCodeWindowTest::selectorsAtOpening()
     const QComboBox *combo = child<QComboBox>(window.get(), selector);
     QVERIFY(combo);
     QVERIFY(!combo->isEditable());
+    QCOMPARE(combo->height(), 21); // 315 twips, whatever the font
     QStringList shown;
     for (int i = 0; i < combo->count(); ++i)
         shown << combo->itemText(i);

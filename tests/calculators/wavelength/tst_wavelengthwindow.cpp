@@ -140,6 +140,8 @@ void WavelengthWindowTest::refusalKeepsRow_data()
     QTest::newRow("lone comma") << true << "," << false << wrong;
     QTest::newRow("1,2,3") << false << "1,2,3" << false << wrong;
     QTest::newRow("pasted text") << true << "zehn Hz" << true << wrong;
+    QTest::newRow("pasted tab before digits") << true << "\t12" << true << wrong;
+    QTest::newRow("pasted tab alone is no blank") << false << "\t" << true << wrong;
     QTest::newRow("hundreds of zeros after the comma") << false << "0," + QString(400, u'0') + "1" << false << wrong;
     QTest::newRow("pasted 1E-301") << true << "1E-301" << true << wrong;
 }
