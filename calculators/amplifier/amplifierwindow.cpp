@@ -133,6 +133,12 @@ common::ResultField *AmplifierWindow::addResult(const QString &name)
     return field;
 }
 
+void AmplifierWindow::showResistance(common::ResultField *field, double ohms)
+{
+    field->setText(kiloOhms(ohms));
+    common::showStandardValues(field, ohms, common::Part::Resistor);
+}
+
 void AmplifierWindow::addHint()
 {
     auto *hint = new QPlainTextEdit(client());
