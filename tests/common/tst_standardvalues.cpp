@@ -53,7 +53,7 @@ void StandardValuesTest::nearest_data()
     QTest::newRow("0,0104 Ohm, E96") << 0.0104 << Part::Resistor << "E96" << "0,0105 Ohm";
     QTest::newRow("9,8 kOhm, E12, next decade") << 9800.0 << Part::Resistor << "E12" << "10 kOhm";
     QTest::newRow("999 Ohm, E24, into kOhm") << 999.0 << Part::Resistor << "E24" << "1 kOhm";
-    QTest::newRow("1,04 kOhm, E24, previous decade") << 1040.0 << Part::Resistor << "E24" << "1 kOhm";
+    QTest::newRow("1,04 kOhm, E24, down to the decade start") << 1040.0 << Part::Resistor << "E24" << "1 kOhm";
     QTest::newRow("1 MOhm, E96") << 1e6 << Part::Resistor << "E96" << "1 MOhm";
     QTest::newRow("2,2 GOhm, E24") << 2.2e9 << Part::Resistor << "E24" << "2,2 GOhm";
     // The square of this mean comes out a rounding below 120 × 150.
