@@ -141,8 +141,8 @@ void Form1::Command1_Click()
         refuseInput();
         return;
     }
-    m_rc->setText(amplifier::kiloOhms(result->rc));
-    m_r1WithoutR2->setText(amplifier::kiloOhms(result->r1WithoutR2));
-    m_r2->setText(amplifier::kiloOhms(result->r2));
-    m_r1->setText(amplifier::kiloOhms(result->r1));
+    showResistance(m_rc, result->rc);
+    showResistance(m_r1WithoutR2, result->r1WithoutR2);
+    showResistance(m_r2, result->r2);
+    showResistance(m_r1, result->r1);
 }

@@ -130,9 +130,9 @@ void Form5::Command1_Click()
         refuseInput();
         return;
     }
-    m_rc->setText(amplifier::kiloOhms(result->rc));
-    m_r2->setText(amplifier::kiloOhms(result->r2));
-    m_r1->setText(amplifier::kiloOhms(result->r1));
+    showResistance(m_rc, result->rc);
+    showResistance(m_r2, result->r2);
+    showResistance(m_r1, result->r1);
 }
 
 void Form5::Image1_Click()

@@ -133,6 +133,12 @@ common::ResultField *AmplifierWindow::addResult(const QString &name)
     return field;
 }
 
+void AmplifierWindow::showResistance(common::ResultField *field, double ohms)
+{
+    field->setText(kiloOhms(ohms));
+    common::showStandardValues(field, ohms, common::Part::Resistor);
+}
+
 // A plain text box the user may also write in; nothing reads it.
 void AmplifierWindow::addHint()
 {

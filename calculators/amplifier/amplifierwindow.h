@@ -74,6 +74,9 @@ protected:
     // A further entry field that behaves like those of the operating point.
     common::EntryField *addEntry(const QString &name);
     common::ResultField *addResult(const QString &name);
+    // Writes a resistance into a result field in kilo-ohms, with its
+    // nearest standard values.
+    void showResistance(common::ResultField *field, double ohms);
     void addHint();
     QPushButton *addComputeButton();
     void nameControls(std::span<const NamedBy> names);

@@ -220,10 +220,14 @@ void Form9::Form_Load()
 
 void Form9::Command1_Click()
 {
-    showOutcome(this,
-                couplingcap::capacitance({m_text1->text(), m_combo1->currentText()},
-                                         {m_text2->text(), m_combo2->currentText()}),
-                m_capacitance, kCapacitanceResults);
+    const couplingcap::Outcome<couplingcap::Capacitance> outcome = couplingcap::capacitance(
+        {m_text1->text(), m_combo1->currentText()}, {m_text2->text(), m_combo2->currentText()});
+    showOutcome(this, outcome, m_capacitance, kCapacitanceResults);
+    if (!outcome.values)
+        return;
+    // All four fields show the one capacitance, each in its own unit.
+    for (QLineEdit *field : m_capacitance)
+        common::showStandardValues(field, outcome.values->farad, common::Part::Capacitor);
 }
 
 void Form9::Command2_Click()

@@ -16,7 +16,8 @@ class QLineEdit;
 // (Text7, Combo3) and capacitance (Text8, Combo4) give the cutoff frequency
 // in Hz, kHz and MHz (Text9 to Text11). Any change or pick on a half empties
 // that half's results and never the other's. Input that cannot be computed
-// with is answered by a warning, and then no field changes.
+// with is answered by a warning, and then no field changes. All four
+// capacitance results carry the nearest standard values of the capacitance.
 class Form9 : public common::Form
 {
     Q_OBJECT

@@ -175,7 +175,13 @@ void Form6::Option5_Click() { formatChosen(); }
 
 void Form6::Text1_Change() { valueChanged(); }
 void Form6::Text2_Change() { valueChanged(); }
-void Form6::Text3_Change() { valueChanged(); }
+void Form6::Text3_Change()
+{
+    // The calculation writes the standard values after its text; any other
+    // change leaves a resistance they do not belong to.
+    common::clearStandardValues(m_fields[Row::ResistanceRow]);
+    valueChanged();
+}
 
 void Form6::calculate()
 {
@@ -205,6 +211,11 @@ void Form6::calculate()
     common::EntryField *field = m_fields[ohmslaw::resultRow(solution.outcome)];
     common::setTextColour(field, common::colourFromNumber(common::kRed));
     field->setText(common::format(solution.value, ohmslaw::kFormats[m_formats->checkedId()].pattern));
+    if (solution.outcome == ohmslaw::Outcome::Resistance) {
+        const double ohms = solution.value
+            * common::unitFactor(units[Row::ResistanceRow], ohmslaw::kResistanceUnits).value_or(0.0);
+        common::showStandardValues(field, ohms, common::Part::Resistor);
+    }
     // After the write, whose change handler enabled it.
     m_calculate->setEnabled(false);
 }
@@ -245,4 +256,6 @@ void Form6::setAllBlack()
 {
     for (common::EntryField *field : m_fields)
         common::setTextColour(field, common::colourFromNumber(common::kBlack));
+    // A resistance no longer marked as the result is an entry like any other.
+    common::clearStandardValues(m_fields[Row::ResistanceRow]);
 }

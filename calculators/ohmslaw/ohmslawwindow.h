@@ -23,6 +23,8 @@ class EntryField;
 // format, in red. The red text is the only record of which field holds the
 // result: choosing another format empties the red field and computes it
 // again. "Berechne" is disabled after a result until a value field changes.
+// A computed resistance carries its nearest standard values until its field
+// changes or loses the red mark; voltage and current carry none.
 class Form6 : public common::Form
 {
     Q_OBJECT

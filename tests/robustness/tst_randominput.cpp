@@ -266,6 +266,11 @@ void RandomInputTest::randomActions()
             if (edit != userEdited && edit->text() != before.value(edit) && !isProgramText(edit->text()))
                 QFAIL(qPrintable(QStringLiteral("%1 (%2): %3 shows \"%4\"")
                                      .arg(where, action, edit->objectName(), edit->text())));
+            // Standard values belong to a computed result, never to typing.
+            const bool typedOver = edit == userEdited && edit->text() != before.value(edit);
+            if ((edit->text().isEmpty() || typedOver) && !edit->toolTip().isEmpty())
+                QFAIL(qPrintable(QStringLiteral("%1 (%2): %3 keeps the hint \"%4\"")
+                                     .arg(where, action, edit->objectName(), edit->toolTip())));
         }
         if (userEdited && userEdited->text() != before.value(userEdited))
             changedInput = userEdited->objectName();

@@ -4,6 +4,7 @@
 #include "useractions.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -17,6 +18,20 @@ QStringList texts(const QWidget *window, const QStringList &names)
     QStringList result;
     for (const QString &name : names)
         result << child<QLineEdit>(window, name)->text();
+    return result;
+}
+
+QStringList hints(const QWidget *window, const QStringList &names)
+{
+    QStringList result;
+    for (const QString &name : names) {
+        auto *field = child<QLineEdit>(window, name);
+        const QString read = QAccessible::queryAccessibleInterface(field)->text(QAccessible::Description);
+        if (read == field->toolTip())
+            result << read;
+        else
+            result << QStringLiteral("%1: tooltip \"%2\", read as \"%3\"").arg(name, field->toolTip(), read);
+    }
     return result;
 }
 

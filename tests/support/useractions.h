@@ -104,6 +104,11 @@ bool pasteOver(common::EntryField *field, const QString &text);
 // start and after each press; an empty name where no widget has the focus.
 QStringList tabOrder(int presses);
 
+// The tooltips of the window's named fields, in the order of `names`. Where
+// a screen reader would read another description than the tooltip, the
+// entry says so instead.
+QStringList hints(const QWidget *window, const QStringList &names);
+
 // Left click in the middle of a widget.
 void click(QWidget *widget);
 

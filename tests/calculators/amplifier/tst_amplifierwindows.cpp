@@ -83,6 +83,12 @@ QStringList resultsOf(const QString &window)
     return {u"Text8"_s, u"Text9"_s, u"Text10"_s};
 }
 
+// A result field's hint: the nearest values in E12, E24 and E96.
+QString hintOf(const char *e12, const char *e24, const char *e96)
+{
+    return QString::fromUtf8("Nächste Normwerte:\nE12: %1 kOhm\nE24: %2 kOhm\nE96: %3 kOhm").arg(e12, e24, e96);
+}
+
 } // namespace
 
 class AmplifierWindowsTest : public QObject
@@ -94,6 +100,8 @@ private slots:
     void opening();
     void calculates_data();
     void calculates();
+    void standardValues_data();
+    void standardValues();
     void refuses_data();
     void refuses();
     void emptiedFieldBecomesZero_data();
@@ -180,6 +188,42 @@ void AmplifierWindowsTest::calculates()
     compute(form.get());
     QCOMPARE(recorder.take(), QStringList());
     QCOMPARE(shown(form.get(), names(results)), results);
+}
+
+void AmplifierWindowsTest::standardValues_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("then");
+    QTest::addColumn<QStringList>("hints");
+    const QString none;
+    const QString r1WithoutR2 = hintOf("560", "560", "562");
+    const QString rc = hintOf("3,3", "3", "3,01");
+    const QStringList example = {r1WithoutR2, rc, hintOf("180", "180", "187"), hintOf("18", "18", "17,4")};
+    const QStringList example5 = {hintOf("2,7", "2,4", "2,55"), hintOf("180", "180", "174"),
+                                  hintOf("39", "43", "41,2")};
+    QTest::newRow("Form1 worked example, computed again") << "Form1" << QStringList() << example;
+    QTest::newRow("Form1 factor 10 after the example")
+        << "Form1" << QStringList{u"Combo6=10"_s}
+        << QStringList{r1WithoutR2, rc, hintOf("56", "51", "51,1"), hintOf("3,3", "3,6", "3,48")};
+    QTest::newRow("Form1 Uce above Ub after the example: none for a negative Rc")
+        << "Form1" << QStringList{u"Text2=14"_s} << QStringList{r1WithoutR2, none, example[2], example[3]};
+    QTest::newRow("Form5 worked example, computed again") << "Form5" << QStringList() << example5;
+    QTest::newRow("Form5 refused after the example: results and hints stay")
+        << "Form5" << QStringList{u"Text7=,"_s} << example5;
+}
+
+void AmplifierWindowsTest::standardValues()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, then);
+    QFETCH(QStringList, hints);
+    common::WarningRecorder recorder;
+    const auto form = openWindow(window);
+    enter(form.get(), exampleFor(window));
+    compute(form.get());
+    enter(form.get(), then);
+    compute(form.get());
+    QCOMPARE(testing::hints(form.get(), resultsOf(window)), hints);
 }
 
 void AmplifierWindowsTest::refuses_data()

@@ -39,6 +39,8 @@ private slots:
     void keyFilterAndLength_data();
     void keyFilterAndLength();
     void pressAgainRecomputes();
+    void standardValues_data();
+    void standardValues();
     void keyboardOrder();
 
 private:
@@ -255,6 +257,44 @@ void CouplingCapWindowTest::pressAgainRecomputes()
     testing::click(testing::child<QPushButton>(m_form.get(), "Command2"));
     QCOMPARE(texts(kRight.results), QStringList({"159155", "159,15", "0,16"}));
     QCOMPARE(m_form.warnings(), QStringList());
+}
+
+void CouplingCapWindowTest::standardValues_data()
+{
+    QTest::addColumn<QStringList>("then");
+    QTest::addColumn<QString>("hint");
+    const QString example = QString::fromUtf8("Nächste Normwerte:\nE6: 680 nF\nE12: 820 nF");
+    QTest::newRow("10 k Ohm, 20 Hz") << QStringList() << example;
+    QTest::newRow("the frequency computed as well")
+        << QStringList{"Text7=1", "Text8=1", "Command2"} << example;
+    QTest::newRow("1 M Ohm, 1 MHz computed next")
+        << QStringList{"Combo1=M Ohm", "Text1=1", "Combo2=MHz", "Text2=1", "Command1"}
+        << QString::fromUtf8("Nächste Normwerte:\nE6: 0,15 pF\nE12: 0,15 pF");
+    QTest::newRow("1 Ohm, 0,01 Hz computed next: 15,9 F, none that large")
+        << QStringList{"Combo1=Ohm", "Text1=1", "Text2=0,01", "Command1"} << QString();
+    QTest::newRow("typing into the load") << QStringList{"Text1+0"} << QString();
+    QTest::newRow("picking a frequency unit") << QStringList{"Combo2=kHz"} << QString();
+}
+
+void CouplingCapWindowTest::standardValues()
+{
+    QFETCH(QStringList, then);
+    QFETCH(QString, hint);
+    calculate(kLeft, "10", "k Ohm", "20", "Hz");
+    for (const QString &step : then) {
+        const QString name = step.section(u'=', 0, 0).section(u'+', 0, 0);
+        if (step.startsWith(u"Command"))
+            testing::click(testing::child<QPushButton>(m_form.get(), step));
+        else if (step.startsWith(u"Combo"))
+            QVERIFY(testing::pick(selector(name), step.section(u'=', 1)));
+        else if (step.contains(u'+'))
+            testing::typeAppend(field(name), step.section(u'+', 1));
+        else
+            testing::typeInto(field(name), step.section(u'=', 1));
+    }
+    QVERIFY(m_form.warnings().isEmpty());
+    QCOMPARE(testing::hints(m_form.get(), kLeft.results), QStringList(4, hint));
+    QCOMPARE(testing::hints(m_form.get(), kRight.results), QStringList(3, QString()));
 }
 
 void CouplingCapWindowTest::keyboardOrder()

@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 The Elektronik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "standardvalues.h"
+
+#include <QStringList>
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace common {
+
+namespace {
+
+// A unit and the power of ten it stands for.
+struct Unit {
+    QStringView name;
+    int exponent;
+};
+
+struct PartTable {
+    double smallest;
+    double largest;
+    std::array<Unit, 4> units; // ascending
+    std::span<const Series> series;
+};
+
+constexpr Series kResistorSeries[] = {kSeriesE12, kSeriesE24, kSeriesE96};
+constexpr Series kCapacitorSeries[] = {kSeriesE6, kSeriesE12};
+
+// By Part.
+constexpr PartTable kParts[] = {
+    {0.01, 1e11, {{{u"Ohm", 0}, {u"kOhm", 3}, {u"MOhm", 6}, {u"GOhm", 9}}}, kResistorSeries},
+    {1e-13, 10.0, {{{u"pF", -12}, {u"nF", -9}, {u"\u00B5F", -6}, {u"F", 0}}}, kCapacitorSeries},
+};
+
+// Two values this close in ratio count as equally near: a value computed
+// as the geometric mean of two neighbours is off by a rounding at most.
+constexpr double kTie = 1e-12;
+
+const PartTable &tableOf(Part part)
+{
+    return kParts[static_cast<int>(part)];
+}
+
+bool inRange(double value, const PartTable &table)
+{
+    // Written so that NaN is outside too.
+    return value >= table.smallest && value <= table.largest;
+}
+
+// hundredths × 10^exponent, hundredths from 100 to 999.
+struct StandardValue {
+    int hundredths = 0;
+    int exponent = 0;
+};
+
+double powerOfTen(int n)
+{
+    return std::pow(10.0, n); // exact for the powers used here
+}
+
+StandardValue nearest(double value, std::span<const int> hundredths)
+{
+    // Scaled so that the value's decade runs from 100 to 1000, the series
+    // stands there at its own numbers. The neighbouring decades take part
+    // as well: the nearest value may be 1000, and log10 may miss the
+    // decade by one right at its boundary.
+    const int exponent = static_cast<int>(std::floor(std::log10(value))) - 2;
+    const double scaled = exponent >= 0 ? value / powerOfTen(exponent) : value * powerOfTen(-exponent);
+
+    double below = 0.0;
+    double above = std::numeric_limits<double>::infinity();
+    StandardValue lower;
+    StandardValue upper;
+    for (int decade = -1; decade <= 1; ++decade) {
+        for (const int h : hundredths) {
+            const double candidate = decade < 0 ? h / 10.0 : (decade > 0 ? h * 10.0 : double(h));
+            if (candidate <= scaled && candidate > below) {
+                below = candidate;
+                lower = {h, exponent + decade};
+            }
+            if (candidate >= scaled && candidate < above) {
+                above = candidate;
+                upper = {h, exponent + decade};
+            }
+        }
+    }
+    // The upper one is nearer by ratio when above / scaled < scaled / below.
+    return below * above <= scaled * scaled * (1.0 + kTie) ? upper : lower;
+}
+
+QString written(StandardValue value, const PartTable &table)
+{
+    const int magnitude = value.exponent + 2; // the power of ten of the first digit
+    Unit unit = table.units.front();
+    for (const Unit &candidate : table.units) {
+        if (candidate.exponent <= magnitude)
+            unit = candidate;
+    }
+    // Built from the digits rather than printed from a double, which could
+    // end in ...9999 or put 1 nF down as 1000 pF.
+    QString digits = QString::number(value.hundredths);
+    const int shift = value.exponent - unit.exponent;
+    if (shift >= 0) {
+        digits.append(QString(shift, u'0'));
+    } else {
+        while (digits.size() <= -shift)
+            digits.prepend(u'0');
+        digits.insert(digits.size() + shift, u',');
+        while (digits.endsWith(u'0'))
+            digits.chop(1);
+        if (digits.endsWith(u','))
+            digits.chop(1);
+    }
+    return digits + u' ' + unit.name.toString();
+}
+
+} // namespace
+
+QString nearestStandardValue(double value, Part part, const Series &series)
+{
+    const PartTable &table = tableOf(part);
+    if (!inRange(value, table))
+        return {};
+    return written(nearest(value, series.hundredths), table);
+}
+
+QString nearestStandardValues(double value, Part part)
+{
+    const PartTable &table = tableOf(part);
+    if (!inRange(value, table))
+        return {};
+    QStringList lines{QStringLiteral("Nächste Normwerte:")};
+    for (const Series &series : table.series)
+        lines.append(series.name.toString() + QStringLiteral(": ") + written(nearest(value, series.hundredths), table));
+    return lines.join(u'\n');
+}
+
+} // namespace common

@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 The Elektronik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <span>
+
+// The standard values resistors and capacitors are sold in (the E series),
+// and which of them lie nearest to a computed value. No widgets.
+namespace common {
+
+// One decade of a series in hundredths: 100 stands for 1,0 and 976 for
+// 9,76. E6, E12 and E24 are the published lists; E24 keeps the eight values
+// that do not follow 10^(i/24) (2,7 3,0 3,3 3,6 3,9 4,3 4,7 8,2). E96 is
+// 10^(i/96) rounded to two decimals.
+inline constexpr int kE6[] = {100, 150, 220, 330, 470, 680};
+inline constexpr int kE12[] = {100, 120, 150, 180, 220, 270, 330, 390, 470, 560, 680, 820};
+inline constexpr int kE24[] = {100, 110, 120, 130, 150, 160, 180, 200, 220, 240, 270, 300,
+                               330, 360, 390, 430, 470, 510, 560, 620, 680, 750, 820, 910};
+inline constexpr int kE96[] = {
+    100, 102, 105, 107, 110, 113, 115, 118, 121, 124, 127, 130, 133, 137, 140, 143,
+    147, 150, 154, 158, 162, 165, 169, 174, 178, 182, 187, 191, 196, 200, 205, 210,
+    215, 221, 226, 232, 237, 243, 249, 255, 261, 267, 274, 280, 287, 294, 301, 309,
+    316, 324, 332, 340, 348, 357, 365, 374, 383, 392, 402, 412, 422, 432, 442, 453,
+    464, 475, 487, 499, 511, 523, 536, 549, 562, 576, 590, 604, 619, 634, 649, 665,
+    681, 698, 715, 732, 750, 768, 787, 806, 825, 845, 866, 887, 909, 931, 953, 976,
+};
+
+struct Series {
+    QStringView name;
+    std::span<const int> hundredths;
+};
+
+inline constexpr Series kSeriesE6{u"E6", kE6};
+inline constexpr Series kSeriesE12{u"E12", kE12};
+inline constexpr Series kSeriesE24{u"E24", kE24};
+inline constexpr Series kSeriesE96{u"E96", kE96};
+
+// What a computed value stands for. Resistors are offered in E12, E24 and
+// E96, capacitors in E6 and E12.
+enum class Part {
+    Resistor,  // value in ohm
+    Capacitor, // value in farad
+};
+
+// The value of `series` nearest to `value` by ratio, searched across decade
+// boundaries (9,8 kOhm is nearest to 10 kOhm in E12); of two equally near
+// ones the larger. Written with at most three significant digits, the
+// decimal comma, no grouping and no trailing zeros, in the unit that suits
+// the value: "0,47 Ohm", "17,4 kOhm", "4700 µF". Resistors are written in
+// Ohm, kOhm, MOhm or GOhm, capacitors in pF, nF, µF or F, each unit from
+// its own size up to below the next one's.
+// Empty when `value` is not within 0,01 Ohm to 100 GOhm for resistors or
+// 0,1 pF to 10 F for capacitors (so also for zero, negative or non-finite
+// values): no part is sold there.
+QString nearestStandardValue(double value, Part part, const Series &series);
+
+// "Nächste Normwerte:" and a line "E12: 18 kOhm" for each series of the
+// part, separated by line feeds; empty where nearestStandardValue() is.
+QString nearestStandardValues(double value, Part part);
+
+} // namespace common
