@@ -64,7 +64,7 @@ check_frame() {
 # after checking its frame.
 framed_window() {
     local pid=$1 caption=$2 placement=$3 window
-    window=$(xsession_wait_window "$caption" 10) \
+    window=$(xsession_wait_window "$caption") \
         || fail "no window \"$caption\"; the program shows:"$'\n'"$(xsession_titles "$pid")"
     [ "$(xdotool getwindowpid "$window")" = "$pid" ] || fail "\"$caption\" belongs to another process"
     check_frame "$window" "$caption" "$placement"
