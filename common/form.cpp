@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -87,6 +88,13 @@ void Form::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
+void Form::showEvent(QShowEvent *event)
+{
+    // QDialog centres a window that was never moved, and the window then
+    // carries a program-set position that window managers obey.
+    QWidget::showEvent(event);
+}
+
 void setBackground(QWidget *widget, quint32 colourNumber)
 {
     QPalette palette = widget->palette();
@@ -153,7 +161,12 @@ QComboBox *makeSelector(QWidget *parent, const QString &objectName, const QStrin
 
 void nameAfter(QWidget *field, const QLabel *label)
 {
-    field->setAccessibleName(label->text().simplified());
+    const QString name = label->text().simplified();
+    field->setAccessibleName(name);
+    // Screen readers announce the typed part of an editable drop-down, not
+    // the box around it.
+    if (const auto *box = qobject_cast<const QComboBox *>(field); box && box->lineEdit())
+        box->lineEdit()->setAccessibleName(name);
 }
 
 FixedSelector::FixedSelector(const QString &objectName, const QString &unit, QWidget *parent)

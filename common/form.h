@@ -39,7 +39,8 @@ void installFonts();
 // below an optional menu bar, with a background colour (colour number,
 // 0x00BBGGRR). Controls are children of client(). Esc does not close it and
 // Enter presses no button: the windows have neither default nor cancel
-// buttons.
+// buttons. It opens where placeWindow() puts it; left unplaced, it opens
+// where the window manager puts new windows.
 class Form : public QDialog
 {
     Q_OBJECT
@@ -54,6 +55,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     QVBoxLayout *m_layout;
@@ -86,8 +88,8 @@ QPushButton *makeButton(QWidget *parent, const QString &objectName, const QStrin
 // A list-only selector: the user picks one of the items and cannot type.
 QComboBox *makeSelector(QWidget *parent, const QString &objectName, const QStringList &items);
 
-// The accessible name of a field or selector is the caption of the label
-// beside it.
+// The accessible name of a field or selector, and of an editable
+// selector's typed part, is the caption of the label beside it.
 void nameAfter(QWidget *field, const QLabel *label);
 
 // A locked box that shows one fixed unit; it cannot be opened or changed.

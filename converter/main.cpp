@@ -9,7 +9,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("einheiten"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Umrechnung"));
     QApplication::setDesktopFileName(QStringLiteral("einheiten"));
     QApplication::setWindowIcon(converter::Form1::icon());
     common::installFonts();

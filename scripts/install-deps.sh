@@ -9,7 +9,7 @@ packages=(
     build-essential cmake clang libclang-rt-14-dev
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
     fonts-liberation fonts-liberation2
-    xvfb xauth xclip x11-utils xdotool
+    xvfb xauth xclip x11-utils xdotool python3
     desktop-file-utils appstream dpkg-dev file
 )
 

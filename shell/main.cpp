@@ -11,7 +11,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("elektronik"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Elektronik Berechnungen"));
     QApplication::setDesktopFileName(QStringLiteral("elektronik"));
     common::installFonts();
 

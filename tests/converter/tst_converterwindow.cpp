@@ -6,6 +6,7 @@
 #include "useractions.h"
 #include "workedvalues.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -37,6 +38,7 @@ private slots:
     void cleanup();
 
     void opening();
+    void announcedOnOpening();
     void workedValues_data();
     void workedValues();
     void commaCheck_data();
@@ -133,6 +135,18 @@ void ConverterWindowTest::opening()
     const QStringList order{"Combo2",   "Combo1",   "Combo3",  "Text1",  "Text2",
                             "Command1", "Command3", "Option1", "Check1", "Combo2"};
     QCOMPARE(testing::tabOrder(int(order.size()) - 1), order);
+}
+
+void ConverterWindowTest::announcedOnOpening()
+{
+    // A screen reader announces the focused part of the focused control: the
+    // unit field's typed part.
+    const QAccessibleInterface *focused = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+    QVERIFY(focused);
+    const QAccessibleInterface *part = focused->focusChild();
+    QVERIFY(part);
+    QCOMPARE(part->object(), combo(2)->lineEdit());
+    QCOMPARE(part->text(QAccessible::Name), QStringLiteral("Maßeinheit"));
 }
 
 void ConverterWindowTest::workedValues_data()

@@ -3,8 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the installed programs on a real X server, as a user would: the main
 # window appears, "Einheiten" starts the converter beside it as a second
-# process, and a click on a swatch of "VB Farbcode" puts its code on the X
-# clipboard.
+# process, every window of both programs and a warning box in each shows
+# exactly its caption as title and carries a position only where the
+# program places it, and a click on a swatch of "VB Farbcode" puts its code
+# on the X clipboard.
 # Usage: smoke.sh <build dir>
 set -euo pipefail
 
@@ -39,19 +41,96 @@ fail() {
     exit 1
 }
 
-main=$(xsession_wait_window "Elektronik Berechnungen") || fail "main window missing"
-[ "$(xdotool getwindowpid "$main")" = "$main_pid" ] || fail "main window belongs to another process"
+# What the window manager receives: the caption, exactly, as title in both
+# title properties, and a position in the size hints only where the program
+# places the window ("placed"), never where the window manager is to place
+# it ("unplaced"). Warning boxes ("any") are placed by the toolkit.
+check_frame() {
+    local window=$1 caption=$2 placement=$3 name title hints
+    for name in _NET_WM_NAME WM_NAME; do
+        title=$(xprop -id "$window" -notype "$name" | sed -n "s/^$name = \"\(.*\)\"\$/\1/p")
+        [ "$title" = "$caption" ] || fail "the window \"$caption\" is titled \"$title\" in $name"
+    done
+    hints=$(xprop -id "$window" -notype WM_NORMAL_HINTS)
+    case $placement in
+    placed) grep -q 'specified location' <<<"$hints" \
+        || fail "\"$caption\" carries no position of its own:"$'\n'"$hints" ;;
+    unplaced) ! grep -q 'specified location' <<<"$hints" \
+        || fail "\"$caption\" carries a position, but the window manager is to place it:"$'\n'"$hints" ;;
+    esac
+}
+
+# Prints the id of the window with this caption once the process shows it,
+# after checking its frame.
+framed_window() {
+    local pid=$1 caption=$2 placement=$3 window
+    window=$(xsession_wait_window "$caption") \
+        || fail "no window \"$caption\"; the program shows:"$'\n'"$(xsession_titles "$pid")"
+    [ "$(xdotool getwindowpid "$window")" = "$pid" ] || fail "\"$caption\" belongs to another process"
+    check_frame "$window" "$caption" "$placement"
+    echo "$window"
+}
+
+# Clicks the centre of a control at left, top, width, height twips in a
+# window without menu bar.
+click_control() {
+    xdotool mousemove --window "$1" --sync $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15)) click 1
+}
+
+main=$(framed_window "$main_pid" "Elektronik Berechnungen" placed) || exit 1
 echo "main window shown"
 
-# Menu bar order: Verstärker, I-U-R, Einheiten, VB Farbcode, ...
+# Menu bar order: Verstärker, I-U-R, Einheiten, VB Farbcode,
+# Frequenz-Wellenlänge, Koppel-C, R-Farbcode.
+# Menu bar index | item of its drop-down menu (0: none) | caption | placement
+windows=(
+    "1|0|Strom-Spannung-Widerstand|placed"
+    "0|2|Verstärker Berechnung|unplaced"
+    "3|0|VB Farbcode|unplaced"
+    "5|0|Koppel-Kondensator|placed"
+    "6|0|Widerstands Farbcode|unplaced"
+)
+for row in "${windows[@]}"; do
+    IFS='|' read -r index item caption placement <<<"$row"
+    xsession_menu_item "$main" "$index" "$item"
+    form=$(framed_window "$main_pid" "$caption" "$placement") || exit 1
+    xsession_close "$form" || fail "\"$caption\" did not close"
+    echo "\"$caption\" titled and $placement"
+done
+
+xsession_menu_item "$main" 0 1
+form=$(framed_window "$main_pid" "Verstärker-Berechnung" placed) || exit 1
+for item in "1|Kennlinie-Beispiel" "2|Kennlinie Beispiel"; do
+    xsession_menu_item "$form" 0 "${item%%|*}"
+    picture=$(framed_window "$main_pid" "${item#*|}" placed) || exit 1
+    xsession_close "$picture" || fail "\"${item#*|}\" did not close"
+done
+xsession_close "$form" || fail "\"Verstärker-Berechnung\" did not close"
+echo "\"Verstärker-Berechnung\" and its two pictures titled and placed"
+
+xsession_menu_item "$main" 4
+form=$(framed_window "$main_pid" "Frequenz - Wellenlänge" placed) || exit 1
+# "Berechne" with no frequency given warns.
+click_control "$form" 3720 6960 1695 375
+box=$(framed_window "$main_pid" "Achtung" any) || exit 1
+xsession_close "$box" || fail "the warning box did not close"
+xsession_close "$form" || fail "\"Frequenz - Wellenlänge\" did not close"
+echo "\"Frequenz - Wellenlänge\" and its warning box titled and placed"
+
 xsession_menu_item "$main" 2
 converter=$(xsession_wait_window "Umrechnung") || fail "\"Einheiten\" showed no converter window"
 converter_pid=$(xdotool getwindowpid "$converter")
 xsession_track "$converter_pid"
+check_frame "$converter" "Umrechnung" placed
 [ "$converter_pid" != "$main_pid" ] || fail "the converter runs inside the main program"
 [ "$(readlink "/proc/$converter_pid/exe")" = "$prefix/bin/einheiten" ] \
     || fail "the converter started is not the installed one beside elektronik"
 echo "converter started as process $converter_pid"
+# "Berechne" with nothing chosen warns.
+click_control "$converter" 5148 5382 1885 364
+box=$(framed_window "$converter_pid" "Achtung" any) || exit 1
+xsession_close "$box" || fail "the converter's warning box did not close"
+echo "the converter's warning box titled"
 
 xsession_menu_item "$main" 3
 chart=$(xsession_wait_window "VB Farbcode") || fail "\"VB Farbcode\" did not open"

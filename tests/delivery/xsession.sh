@@ -13,6 +13,10 @@
 # xsession_wait_window <title> [s] prints the id of the visible window with
 #                                  exactly this title, polling up to s seconds
 # xsession_wait <seconds> <cmd...> polls the command until it succeeds
+# xsession_close <window>          closes a window as its close box does and
+#                                  waits until it is gone
+# xsession_titles <pid>            prints the titles of the process's
+#                                  visible windows, one a line
 # xsession_cleanup                 ends all of the above; run it from a trap
 
 xsession_pids=()
@@ -91,13 +95,69 @@ xsession_cleanup() {
 }
 
 # Opens the menu bar item at this index of a window (0 is "Verstärker") by
-# keyboard: F10 opens the first menu, Right moves along the bar.
+# keyboard: F10 opens the first menu, Right moves along the bar. With a
+# third argument n, picks the n-th item of that drop-down menu instead.
 xsession_menu_item() {
-    local window=$1 steps=$2 i
+    local window=$1 steps=$2 downs=${3:-0} i
     xdotool windowfocus --sync "$window"
     xdotool key F10
     for ((i = 0; i < steps; i++)); do
         xdotool key Right
     done
+    for ((i = 0; i < downs; i++)); do
+        xdotool key Down
+    done
     xdotool key Return
+}
+
+xsession_viewable() {
+    xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
+# There is no window manager, so the request its close box would send
+# (WM_PROTOCOLS with WM_DELETE_WINDOW) is sent from here, through Xlib, by
+# Debian's python3 whatever else PATH offers.
+xsession_close() {
+    /usr/bin/python3 - "$1" <<'PY'
+import ctypes
+import sys
+
+xlib = ctypes.CDLL("libX11.so.6")
+xlib.XOpenDisplay.restype = ctypes.c_void_p
+xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+xlib.XInternAtom.restype = ctypes.c_ulong
+xlib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+xlib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+
+class ClientMessage(ctypes.Structure):
+    # XClientMessageEvent, padded to the size of an XEvent (24 longs).
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5), ("padding", ctypes.c_long * 12)]
+
+
+display = xlib.XOpenDisplay(None)
+if not display:
+    sys.exit("cannot open the display")
+window = int(sys.argv[1], 0)
+event = ClientMessage(type=33, window=window, format=32,  # 33: ClientMessage
+                      message_type=xlib.XInternAtom(display, b"WM_PROTOCOLS", 0))
+event.data[0] = xlib.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+xlib.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+xlib.XCloseDisplay(display)  # flushes the request
+PY
+    if ! xsession_wait 10 eval "! xsession_viewable $1"; then
+        echo "window $1 did not close" >&2
+        return 1
+    fi
+}
+
+xsession_titles() {
+    local window
+    for window in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+        xprop -id "$window" -notype _NET_WM_NAME | sed -n 's/^_NET_WM_NAME = //p'
+    done
 }

@@ -5,6 +5,7 @@
 #include "windowrows.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,8 +18,9 @@
 
 
 // Checks that hold for every window of both programs: every caption is
-// fully visible in its control, and every field, selector, caption-less
-// button and picture has a name for screen readers.
+// fully visible in its control, every field, selector, caption-less button
+// and picture has a name for screen readers, and so has everything the
+// keyboard focus reaches, as the accessibility interface reports it.
 class AllWindowsTest : public QObject
 {
     Q_OBJECT
@@ -29,6 +31,8 @@ private slots:
     void captionsFit();
     void accessibleNames_data();
     void accessibleNames();
+    void focusChainNamed_data();
+    void focusChainNamed();
 };
 
 namespace {
@@ -130,6 +134,31 @@ void AllWindowsTest::accessibleNames()
             continue;
         if (needsName && widget->accessibleName().isEmpty())
             unnamed << widget->objectName();
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+}
+
+void AllWindowsTest::focusChainNamed_data()
+{
+    testing::addWindowRows(true);
+}
+
+void AllWindowsTest::focusChainNamed()
+{
+    QFETCH(testing::WindowFactory, factory);
+    const std::unique_ptr<QWidget> window = factory();
+    QStringList unnamed;
+    QWidget *widget = window.get();
+    // Also the parts inside composite controls, such as the typed part of an
+    // editable drop-down, which screen readers announce on their own.
+    while ((widget = widget->nextInFocusChain()) != window.get()) {
+        if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(window.get()))
+            continue;
+        const QAccessibleInterface *control = QAccessible::queryAccessibleInterface(widget);
+        if (!control || control->text(QAccessible::Name).isEmpty())
+            unnamed << QStringLiteral("%1 (%2) in %3")
+                           .arg(widget->objectName(), QString::fromLatin1(widget->metaObject()->className()),
+                                widget->parentWidget()->objectName());
     }
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
 }
