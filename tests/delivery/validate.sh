@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Elektronik developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Validates the desktop entries and the AppStream metainfo as the desktop
-# tools read them, that the metainfo names the program's licence, and that every screenshot the metainfo names is made
-# by scripts/screenshots.sh into packaging/screenshots/.
+# tools read them, that the metainfo names the program's licence, and that
+# every screenshot the metainfo names is made by scripts/screenshots.sh into
+# packaging/screenshots/.
 # Usage: validate.sh <packaging dir>
 set -euo pipefail
 
