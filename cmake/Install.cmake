@@ -75,7 +75,8 @@ add_custom_command(OUTPUT ${ELEKTRONIK_CHANGELOG}
     VERBATIM)
 add_custom_target(packaging_docs ALL DEPENDS ${ELEKTRONIK_MAN_PAGES} ${ELEKTRONIK_CHANGELOG})
 
-# Debian keeps them under the package's name, which is lower case.
+# Where Debian looks for them: under the package's name, in lower case
+# (CMAKE_INSTALL_DOCDIR would take the project's name).
 set(ELEKTRONIK_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/elektronik)
 install(FILES ${ELEKTRONIK_PACKAGING_DIR}/copyright ${ELEKTRONIK_CHANGELOG}
     DESTINATION ${ELEKTRONIK_DOC_DIR})
