@@ -11,7 +11,7 @@ packages=(
     fonts-liberation fonts-liberation2
     xvfb xauth xclip x11-utils xdotool
     desktop-file-utils appstream dpkg-dev file
-    man-db groff-base lintian reuse
+    man-db groff-base lintian reuse git
 )
 
 missing=()
