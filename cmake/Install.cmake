@@ -3,8 +3,9 @@
 
 # What a user gets from `cmake --install` and from the Debian package: both
 # programs in one bin/ (the main program starts the converter found beside
-# itself), their desktop entries, icons in the hicolor theme and AppStream
-# metainfo.
+# itself), their desktop entries, icons in the hicolor theme, AppStream
+# metainfo, manual pages in English and German, and the copyright file and
+# changelog Debian asks of every package.
 include(GNUInstallDirs)
 
 # Installing and packaging take the programs as built (and tested); they
@@ -40,14 +41,56 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/icons/hicolor/
     FILES_MATCHING PATTERN "*.png"
 )
 
-# Debian package: `cpack -G DEB` in the build directory. Qt's libraries
-# come from dpkg-shlibdeps as well; the platform plugins and the fonts the
-# programs map their typefaces to are loaded at run time, so they are named.
+set(ELEKTRONIK_MAINTAINER "Elektronik-Projekt <elektronik@example.org>")
+set(ELEKTRONIK_GENERATED_DIR ${PROJECT_BINARY_DIR}/packaging)
+
+# Manual pages, gzipped as Debian wants them. They carry the project
+# version; the build compresses them, so installing only copies.
+set(ELEKTRONIK_MAN_PAGES)
+foreach(translation IN ITEMS . de)
+    foreach(program IN ITEMS elektronik einheiten)
+        cmake_path(APPEND ELEKTRONIK_PACKAGING_DIR man ${translation} ${program}.1.in OUTPUT_VARIABLE source)
+        cmake_path(APPEND ELEKTRONIK_GENERATED_DIR man ${translation} ${program}.1 OUTPUT_VARIABLE page)
+        cmake_path(NORMAL_PATH source)
+        cmake_path(NORMAL_PATH page)
+        configure_file(${source} ${page} @ONLY)
+        add_custom_command(OUTPUT ${page}.gz
+            COMMAND gzip -9nkf ${page}
+            DEPENDS ${page}
+            VERBATIM)
+        list(APPEND ELEKTRONIK_MAN_PAGES ${page}.gz)
+        cmake_path(APPEND CMAKE_INSTALL_MANDIR ${translation} man1 OUTPUT_VARIABLE destination)
+        cmake_path(NORMAL_PATH destination)
+        install(FILES ${page}.gz DESTINATION ${destination})
+    endforeach()
+endforeach()
+
+# The Debian changelog, made from the project's one changelog.
+set(ELEKTRONIK_CHANGELOG ${ELEKTRONIK_GENERATED_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${ELEKTRONIK_CHANGELOG}
+    COMMAND bash ${ELEKTRONIK_PACKAGING_DIR}/debian-changelog.sh ${ELEKTRONIK_PACKAGING_DIR}/changelog
+        elektronik ${PROJECT_VERSION} ${ELEKTRONIK_MAINTAINER} ${ELEKTRONIK_CHANGELOG}
+    DEPENDS ${ELEKTRONIK_PACKAGING_DIR}/changelog ${ELEKTRONIK_PACKAGING_DIR}/debian-changelog.sh
+    COMMENT "Writing the Debian changelog"
+    VERBATIM)
+add_custom_target(packaging_docs ALL DEPENDS ${ELEKTRONIK_MAN_PAGES} ${ELEKTRONIK_CHANGELOG})
+
+# Where Debian looks for them: under the package's name, in lower case
+# (CMAKE_INSTALL_DOCDIR would take the project's name).
+set(ELEKTRONIK_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/elektronik)
+install(FILES ${ELEKTRONIK_PACKAGING_DIR}/copyright ${ELEKTRONIK_CHANGELOG}
+    DESTINATION ${ELEKTRONIK_DOC_DIR})
+
+# Debian package: `cpack -G DEB` in the build directory. The libraries the
+# programs link come from dpkg-shlibdeps alone (libqt6svg6 with them, which
+# also brings the SVG icon engine). Named by hand is only what is loaded at
+# run time, which no scan sees: the platform plugins and the fonts the
+# programs map their typefaces to.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME elektronik)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Elektronik-Projekt")
-set(CPACK_PACKAGE_CONTACT "Elektronik-Projekt <elektronik@example.org>")
+set(CPACK_PACKAGE_CONTACT ${ELEKTRONIK_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "electronics calculators with a German user interface")
 set(CPACK_PACKAGE_DESCRIPTION "Small calculators for hobbyists and technicians: transistor amplifier
 stages, Ohm's law, coupling capacitor, resistor colour code, frequency
@@ -57,8 +100,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), qt6-qpa-plugins, fonts-liberation, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

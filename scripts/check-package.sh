@@ -2,9 +2,10 @@
 # SPDX-FileCopyrightText: 2026 The Elektronik developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a build directory with CPack and checks
-# it: its fields and contents, then, when run as root on a system with apt,
-# that it installs with apt, that its programs find all their libraries,
-# and that it removes without leaving a file behind.
+# it: its fields and contents, and, when lintian is installed, that
+# lintian finds no error and no warning in it. Then, when run as root on a
+# system with apt, that it installs with apt, that its programs find all
+# their libraries, and that it removes without leaving a file behind.
 # Usage: scripts/check-package.sh [build dir]   (default: build-test)
 # Exits 77 when it skipped the install part.
 set -euo pipefail
@@ -48,15 +49,35 @@ depends=$(field Depends)
 for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 qt6-qpa-plugins fonts-liberation fonts-liberation2; do
     grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
+twice=$(sed 's/, /\n/g' <<<"$depends" | awk '{print $1}' | sort | uniq -d)
+[ -z "$twice" ] || fail "Depends names more than once: $twice"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 for path in ./usr/bin/elektronik ./usr/bin/einheiten \
     ./usr/share/applications/elektronik.desktop ./usr/share/applications/einheiten.desktop \
     ./usr/share/metainfo/org.example.elektronik.metainfo.xml ./usr/share/metainfo/org.example.einheiten.metainfo.xml \
     ./usr/share/icons/hicolor/scalable/apps/elektronik.svg ./usr/share/icons/hicolor/scalable/apps/einheiten.svg \
-    ./usr/share/icons/hicolor/48x48/apps/elektronik.png ./usr/share/icons/hicolor/48x48/apps/einheiten.png; do
+    ./usr/share/icons/hicolor/48x48/apps/elektronik.png ./usr/share/icons/hicolor/48x48/apps/einheiten.png \
+    ./usr/share/man/man1/elektronik.1.gz ./usr/share/man/man1/einheiten.1.gz \
+    ./usr/share/man/de/man1/elektronik.1.gz ./usr/share/man/de/man1/einheiten.1.gz \
+    ./usr/share/doc/elektronik/copyright ./usr/share/doc/elektronik/changelog.gz; do
     grep -qxF "$path" <<<"$contents" || fail "package lacks $path"
 done
+
+mkdir "$work/root"
+dpkg-deb -x "$deb" "$work/root"
+zcat "$work/root/usr/share/doc/elektronik/changelog.gz" >"$work/changelog"
+[ "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$(field Version)" ] \
+    || fail "the changelog's newest entry is not version $(field Version)"
+
+# Informational tags may stay; errors and warnings may not.
+if ! command -v lintian >/dev/null; then
+    echo "lintian is not installed: not run"
+elif report=$(lintian --fail-on error,warning "$deb" 2>&1); then
+    echo "lintian: no error, no warning"
+else
+    fail "lintian:"$'\n'"$report"
+fi
 finish
 
 if [ "$(id -u)" -ne 0 ] || ! command -v apt-get >/dev/null; then

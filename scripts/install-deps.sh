@@ -11,6 +11,7 @@ packages=(
     fonts-liberation fonts-liberation2
     xvfb xauth xclip x11-utils xdotool python3
     desktop-file-utils appstream dpkg-dev file
+    man-db groff-base lintian reuse git
 )
 
 missing=()

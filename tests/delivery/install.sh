@@ -4,8 +4,9 @@
 # Installs the build into a staging prefix and checks what a user gets:
 # both programs side by side in bin/, desktop entries whose Exec and Icon
 # resolve inside the install, icons in the hicolor theme at their true
-# sizes, metainfo that launches an installed desktop entry, and nothing
-# else.
+# sizes, metainfo that launches an installed desktop entry, manual pages in
+# English and German that render without a warning, the copyright file and
+# changelog, and nothing else.
 # Usage: install.sh <build dir>
 set -euo pipefail
 
@@ -27,11 +28,12 @@ programs=(
 )
 png_sizes=(16 32 48 64 128 256)
 
-expected=()
+expected=(share/doc/elektronik/copyright share/doc/elektronik/changelog.gz)
 for row in "${programs[@]}"; do
     IFS='|' read -r program desktop metainfo <<<"$row"
     expected+=("bin/$program" "share/applications/$desktop" "share/metainfo/$metainfo"
-        "share/icons/hicolor/scalable/apps/$program.svg")
+        "share/icons/hicolor/scalable/apps/$program.svg"
+        "share/man/man1/$program.1.gz" "share/man/de/man1/$program.1.gz")
     for n in "${png_sizes[@]}"; do
         expected+=("share/icons/hicolor/${n}x${n}/apps/$program.png")
     done
@@ -69,6 +71,27 @@ done
 for svg in "$prefix"/share/icons/hicolor/scalable/apps/*.svg; do
     grep -q "<svg" "$svg" || fail "${svg#"$prefix"/} is no SVG drawing"
 done
+
+# man-db as a user runs it; groff's warnings go to standard error.
+for page in "$prefix"/share/man/man1/*.1.gz "$prefix"/share/man/de/man1/*.1.gz; do
+    [ -f "$page" ] || continue
+    name=${page#"$prefix"/}
+    if ! warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) || [ -n "$warnings" ]; then
+        fail "$name does not render cleanly:"$'\n'"$warnings"
+    fi
+    gzip -t "$page" || fail "$name is not gzipped"
+done
+
+[ "$(head -n 1 "$prefix/share/doc/elektronik/copyright" 2>/dev/null)" = \
+    "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] \
+    || fail "share/doc/elektronik/copyright is not machine-readable"
+changelog="$prefix/share/doc/elektronik/changelog.gz"
+if [ -f "$changelog" ]; then
+    zcat "$changelog" >"$prefix/changelog"
+    dpkg-parsechangelog -l "$prefix/changelog" -S Version >/dev/null \
+        || fail "share/doc/elektronik/changelog.gz is no Debian changelog"
+    rm "$prefix/changelog"
+fi
 
 installed=$(cd "$prefix" && find . -type f -o -type l | sed 's:^\./::' | sort)
 wanted=$(printf '%s\n' "${expected[@]}" | sort)

@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Elektronik developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Validates the desktop entries and the AppStream metainfo as the desktop
-# tools read them, and that every screenshot the metainfo names is made
-# by scripts/screenshots.sh into packaging/screenshots/.
+# tools read them, that the metainfo names the program's licence, and that
+# every screenshot the metainfo names is made by scripts/screenshots.sh into
+# packaging/screenshots/.
 # Usage: validate.sh <packaging dir>
 set -euo pipefail
 
@@ -25,6 +26,8 @@ for info in "$packaging"/*.metainfo.xml; do
     name=$(basename "$info")
     appstreamcli validate --no-net "$info" >/dev/null 2>&1 \
         || fail "$name:"$'\n'"$(appstreamcli validate --no-net --explain "$info" 2>&1)"
+    grep -q '<project_license>GPL-3.0-or-later</project_license>' "$info" \
+        || fail "$name does not name the program's licence GPL-3.0-or-later"
     launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$info")
     [ -f "$packaging/$launchable" ] || fail "$name launches '$launchable', which is not in packaging/"
     shots=$(sed -n 's:.*<image>.*/\([^/]*\)</image>.*:\1:p' "$info")

@@ -1,0 +1,110 @@
+// SPDX-FileCopyrightText: 2026 The Elektronik developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "commandline.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace common {
+
+namespace {
+
+// Options that QGuiApplication, QApplication and the xcb platform read and
+// remove from the arguments themselves. They have to pass here, for one
+// because a session manager restarts the program with "-session <id>".
+const QStringList kQtOptionsWithValue = {
+    QStringLiteral("platform"), QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"), QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"), QStringLiteral("geometry"), QStringLiteral("icon"),
+    QStringLiteral("title"), QStringLiteral("session"), QStringLiteral("style"),
+    QStringLiteral("stylesheet"), QStringLiteral("display"), QStringLiteral("name"),
+    QStringLiteral("qmljsdebugger"),
+};
+const QStringList kQtFlags = {
+    QStringLiteral("reverse"), QStringLiteral("testability"), QStringLiteral("widgetcount"),
+    QStringLiteral("sync"), QStringLiteral("nograb"), QStringLiteral("dograb"),
+};
+
+QString optionLine(const QCommandLineOption &option)
+{
+    QStringList names;
+    for (const QString &name : option.names())
+        names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    return QStringLiteral("  ") + names.join(QStringLiteral(", ")).leftJustified(15) + option.description()
+        + u'\n';
+}
+
+CommandLineAnswer ending(int exitCode, const QString &output, const QString &error)
+{
+    return {false, exitCode, output, error};
+}
+
+void print(const QString &text, std::FILE *stream)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
+
+CommandLineAnswer answerCommandLine(const QStringList &arguments, const ProgramInfo &program)
+{
+    QCommandLineParser parser;
+    // Qt's own options are long names behind one dash ("-platform").
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Zeigt diese Hilfe."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Zeigt Programmname und Version."));
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const QString &name : kQtOptionsWithValue) {
+        QCommandLineOption option(name, QString(), QStringLiteral("wert"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const QString &name : kQtFlags) {
+        QCommandLineOption option(name, QString());
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    const QString hint = QStringLiteral("Hilfe: %1 --help\n").arg(program.name);
+    if (!parser.parse(arguments))
+        return ending(1, {}, program.name + QStringLiteral(": ") + parser.errorText() + u'\n' + hint);
+    if (parser.isSet(help)) {
+        return ending(0,
+                      QStringLiteral("Aufruf: %1 [Option]\n%2\nOhne Option öffnet sich das Programmfenster.\n\n"
+                                     "Optionen:\n")
+                              .arg(program.name, program.description)
+                          + optionLine(help) + optionLine(version),
+                      {});
+    }
+    if (parser.isSet(version))
+        return ending(0, program.name + u' ' + QStringLiteral(ELEKTRONIK_VERSION) + u'\n', {});
+    // The programs open no files; a stray word is most likely a mistyped option.
+    if (!parser.positionalArguments().isEmpty()) {
+        return ending(1, {},
+                      program.name + QStringLiteral(": Unerwartetes Argument '%1'.\n")
+                              .arg(parser.positionalArguments().constFirst())
+                          + hint);
+    }
+    return {};
+}
+
+std::optional<int> handleCommandLine(int argc, char *argv[], const ProgramInfo &program)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLineAnswer answer = answerCommandLine(arguments, program);
+    print(answer.output, stdout);
+    print(answer.error, stderr);
+    if (answer.start)
+        return std::nullopt;
+    return answer.exitCode;
+}
+
+} // namespace common
