@@ -3,7 +3,6 @@
 
 #include "animatedpicture.h"
 #include "converterlauncher.h"
-#include "curvewindows.h"
 #include "mainwindow.h"
 #include "useractions.h"
 #include "warning.h"
@@ -32,8 +31,6 @@ private slots:
     void contents();
     void menuOpensWindowModally_data();
     void menuOpensWindowModally();
-    void curveWindows_data();
-    void curveWindows();
     void startsConverter();
     void missingConverterIsReported();
 
@@ -126,38 +123,6 @@ void MainWindowTest::menuOpensWindowModally()
         QCOMPARE(seenName, window);
         QCOMPARE(seenCaption, caption);
         QVERIFY(blocksMainWindow);
-    }
-}
-
-void MainWindowTest::curveWindows_data()
-{
-    QTest::addColumn<bool>("first");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QSize>("client");
-    QTest::addColumn<QRect>("picture");
-    QTest::newRow("Form2") << true << "Kennlinie-Beispiel" << QSize(833, 570) << QRect(16, 16, 801, 537);
-    QTest::newRow("Form4") << false << "Kennlinie Beispiel" << QSize(678, 498) << QRect(16, 16, 646, 465);
-}
-
-void MainWindowTest::curveWindows()
-{
-    QFETCH(bool, first);
-    QFETCH(QString, caption);
-    QFETCH(QSize, client);
-    QFETCH(QRect, picture);
-    std::unique_ptr<common::Form> form;
-    if (first)
-        form = std::make_unique<Form2>();
-    else
-        form = std::make_unique<Form4>();
-    QCOMPARE(form->windowTitle(), caption);
-    QCOMPARE(form->client()->size(), client);
-    QCOMPARE(testing::child<QWidget>(form.get(), "Image1")->geometry(), picture);
-    QVERIFY(!testing::child<QWidget>(form.get(), "Image1")->accessibleName().isEmpty());
-    if (first) {
-        const auto *hint = testing::child<QLabel>(form.get(), "Label1");
-        QCOMPARE(hint->text(), QStringLiteral("Bitte die entsprechende Kennlinie einsehen!"));
-        QCOMPARE(hint->palette().color(QPalette::Window), QColor(255, 128, 255));
     }
 }
 

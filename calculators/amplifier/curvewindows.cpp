@@ -9,7 +9,7 @@
 
 namespace {
 
-const QString kPicture = QStringLiteral(":/shell/kennlinie.svg");
+const QString kPicture = QStringLiteral(":/amplifier/kennlinie.svg");
 const QString kDescription = QStringLiteral(
     "Kennlinienfeld eines Transistor-Verstärkers mit Arbeitspunkt A");
 
