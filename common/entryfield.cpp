@@ -98,7 +98,8 @@ void EntryField::insertLimited(const QString &text)
 {
     QString piece = text;
     // A single-line field takes the first line only, as QLineEdit does.
-    const qsizetype lineEnd = piece.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
+    const qsizetype lineEnd = piece.indexOf(lineBreak);
     if (lineEnd >= 0)
         piece.truncate(lineEnd);
     piece.truncate(std::min<qsizetype>(piece.size(), room()));

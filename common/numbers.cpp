@@ -268,7 +268,7 @@ QString general(double value)
         }
         return out;
     }
-    out += digits.left(1);
+    out += QStringView(digits).left(1);
     if (digits.size() > 1)
         out += u',' + digits.mid(1);
     out += u'E';

@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake clang libclang-rt-14-dev
+    build-essential cmake clang libclang-rt-14-dev clazy
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
     fonts-liberation fonts-liberation2
     xvfb xauth xclip x11-utils xdotool python3

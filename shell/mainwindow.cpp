@@ -33,10 +33,10 @@ constexpr common::Placement kLayout[] = {
     {u"Text1", 1320, 2160, 3795, 715},
 };
 
-const QString kNotice = QStringLiteral(
-    "Freie Software, Weitergabe erlaubt\n"
-    "und ausdrücklich erwünscht.\n"
-    "Für Fehler wird keine Haftung übernommen!");
+constexpr QStringView kNotice =
+    u"Freie Software, Weitergabe erlaubt\n"
+    u"und ausdrücklich erwünscht.\n"
+    u"Für Fehler wird keine Haftung übernommen!";
 
 using common::Position;
 
@@ -70,7 +70,7 @@ Form3::Form3()
     notice->setFocusPolicy(Qt::NoFocus);
     notice->setAcceptRichText(false);
     notice->document()->setDocumentMargin(1);
-    notice->setPlainText(kNotice);
+    notice->setPlainText(kNotice.toString());
     notice->selectAll();
     notice->setAlignment(Qt::AlignCenter);
     notice->moveCursor(QTextCursor::Start);

@@ -86,11 +86,11 @@ constexpr NamedBy kNames[] = {
     {u"Text9", u"Label9"},  {u"Text10", u"Label10"}, {u"Combo6", u"Label12"},
 };
 
-const QString kCircuit = QStringLiteral(":/amplifier/circuit1.svg");
-const QString kCircuitDescription = QStringLiteral(
-    "Schaltung: NPN-Transistor in Emitterschaltung mit Kollektorwiderstand Rc, "
-    "Basisspannungsteiler R1 und R2 und Koppelkondensatoren");
-const QString kIcon = QStringLiteral(":/amplifier/icon1.svg");
+constexpr QStringView kCircuit = u":/amplifier/circuit1.svg";
+constexpr QStringView kCircuitDescription =
+    u"Schaltung: NPN-Transistor in Emitterschaltung mit Kollektorwiderstand Rc, "
+    u"Basisspannungsteiler R1 und R2 und Koppelkondensatoren";
+constexpr QStringView kIcon = u":/amplifier/icon1.svg";
 
 } // namespace
 
@@ -98,8 +98,8 @@ Form1::Form1()
     : amplifier::AmplifierWindow(QStringLiteral("Form1"), QStringLiteral("Verstärker-Berechnung"), 12405,
                                  5055, kBackground)
 {
-    setWindowIcon(QIcon(kIcon));
-    addCircuit(kCircuit, kCircuitDescription);
+    setWindowIcon(QIcon(kIcon.toString()));
+    addCircuit(kCircuit.toString(), kCircuitDescription.toString());
     addCaptions(kCaptions);
     addOperatingPoint();
     addHint();

@@ -84,11 +84,11 @@ constexpr NamedBy kNames[] = {
     {u"Text9", u"Label9"},    {u"Text10", u"Label10"},
 };
 
-const QString kCircuit = QStringLiteral(":/amplifier/circuit2.svg");
-const QString kCircuitDescription = QStringLiteral(
-    "Schaltung: NPN-Transistor in Emitterschaltung mit Kollektorwiderstand Rc, "
-    "Emitterwiderstand Re und Kondensator Ce, Basisspannungsteiler R1 und R2; "
-    "ein Klick zeigt die Kennlinien");
+constexpr QStringView kCircuit = u":/amplifier/circuit2.svg";
+constexpr QStringView kCircuitDescription =
+    u"Schaltung: NPN-Transistor in Emitterschaltung mit Kollektorwiderstand Rc, "
+    u"Emitterwiderstand Re und Kondensator Ce, Basisspannungsteiler R1 und R2; "
+    u"ein Klick zeigt die Kennlinien";
 
 } // namespace
 
@@ -96,7 +96,7 @@ Form5::Form5()
     : amplifier::AmplifierWindow(QStringLiteral("Form5"), QStringLiteral("Verstärker Berechnung"), 12510,
                                  6000, kBackground)
 {
-    common::Picture *circuit = addCircuit(kCircuit, kCircuitDescription);
+    common::Picture *circuit = addCircuit(kCircuit.toString(), kCircuitDescription.toString());
     circuit->setClickable(true);
     addCaptions(kCaptions);
     addOperatingPoint();

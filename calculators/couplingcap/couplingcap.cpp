@@ -17,7 +17,7 @@ struct Reading {
     QStringView warning;
 };
 
-Reading read(Entry entry, std::span<const Unit> units)
+Reading read(const Entry &entry, std::span<const Unit> units)
 {
     if (common::isBlank(entry.text))
         return {0.0, kEnterValue};
@@ -47,7 +47,7 @@ bool showable(const Values &values)
 
 // Reads the load, then the second entry, and computes from both.
 template <typename Values>
-Outcome<Values> calculate(Entry resistance, Entry second, std::span<const Unit> secondUnits,
+Outcome<Values> calculate(const Entry &resistance, const Entry &second, std::span<const Unit> secondUnits,
                           Values (*compute)(double, double))
 {
     const Reading ohm = read(resistance, kResistanceUnits);
@@ -111,12 +111,12 @@ std::array<double, 3> shown(const Frequency &f)
     return {f.hertz, f.kilohertz, f.megahertz};
 }
 
-Outcome<Capacitance> capacitance(Entry resistance, Entry frequency)
+Outcome<Capacitance> capacitance(const Entry &resistance, const Entry &frequency)
 {
     return calculate(resistance, frequency, kFrequencyUnits, capacitanceFrom);
 }
 
-Outcome<Frequency> frequency(Entry resistance, Entry capacitance)
+Outcome<Frequency> frequency(const Entry &resistance, const Entry &capacitance)
 {
     return calculate(resistance, capacitance, kCapacitanceUnits, frequencyFrom);
 }

@@ -95,7 +95,7 @@ struct Entry {
 // entry gives kEnterValue; one that is no number, zero, negative or beyond
 // the double range once scaled gives kWrongValue. A result that leaves the
 // range in which it can be shown and read back gives kWrongValue too.
-Outcome<Capacitance> capacitance(Entry resistance, Entry frequency);
-Outcome<Frequency> frequency(Entry resistance, Entry capacitance);
+Outcome<Capacitance> capacitance(const Entry &resistance, const Entry &frequency);
+Outcome<Frequency> frequency(const Entry &resistance, const Entry &capacitance);
 
 } // namespace couplingcap

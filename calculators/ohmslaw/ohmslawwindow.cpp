@@ -65,7 +65,11 @@ constexpr common::Placement kLayout[] = {
     {u"Command1", 3276, 4095, 1534, 364},
 };
 
-const common::EntrySpec kValueField{QString(), 20, common::DigitFilter::WithBlank, false};
+// A function, not a global: the spec holds a QString.
+common::EntrySpec valueField()
+{
+    return {QString(), 20, common::DigitFilter::WithBlank, false};
+}
 
 QString toQString(QStringView view)
 {
@@ -106,7 +110,7 @@ Form6::Form6()
         clear->setAccessibleName(toQString(controls.clearName));
         connect(clear, &QPushButton::clicked, this, rowHandlers[row].clear);
 
-        auto *field = new common::EntryField(toQString(controls.field), kValueField, area);
+        auto *field = new common::EntryField(toQString(controls.field), valueField(), area);
         common::nameAfter(field, label);
         common::setTextColour(field, common::colourFromNumber(common::kBlack));
         connect(field, &QLineEdit::textChanged, this, rowHandlers[row].change);

@@ -199,6 +199,8 @@ constexpr auto kStrokes = std::to_array<Stroke>({
 // A resistor body: filled, with a black border inside its rectangle.
 class BodyItem : public QWidget
 {
+    Q_OBJECT
+
 public:
     BodyItem(const Body &body, QWidget *parent)
         : QWidget(parent)
@@ -222,6 +224,8 @@ protected:
 // the controls created after it stay on top where they meet.
 class StrokeItem : public QWidget
 {
+    Q_OBJECT
+
 public:
     StrokeItem(const Stroke &stroke, QWidget *parent)
         : QWidget(parent)
@@ -373,3 +377,5 @@ void Form10::emptyResults(const Calculator &calculator)
     for (QLineEdit *field : calculator.results)
         field->clear();
 }
+
+#include "resistorcodewindow.moc"

@@ -3,7 +3,6 @@
 
 #include "animatedpicture.h"
 #include "converterlauncher.h"
-#include "curvewindows.h"
 #include "mainwindow.h"
 #include "useractions.h"
 #include "warning.h"
@@ -32,8 +31,6 @@ private slots:
     void contents();
     void menuOpensWindowModally_data();
     void menuOpensWindowModally();
-    void curveWindows_data();
-    void curveWindows();
     void centredLabelsKeepTextAtTop_data();
     void centredLabelsKeepTextAtTop();
     void animationFitsScreen();
@@ -132,75 +129,18 @@ void MainWindowTest::menuOpensWindowModally()
     }
 }
 
-void MainWindowTest::curveWindows_data()
-{
-    QTest::addColumn<bool>("first");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QSize>("client");
-    QTest::addColumn<QRect>("picture");
-    QTest::newRow("Form2") << true << "Kennlinie-Beispiel" << QSize(833, 570) << QRect(16, 16, 801, 537);
-    QTest::newRow("Form4") << false << "Kennlinie Beispiel" << QSize(678, 498) << QRect(16, 16, 646, 465);
-}
-
-void MainWindowTest::curveWindows()
-{
-    QFETCH(bool, first);
-    QFETCH(QString, caption);
-    QFETCH(QSize, client);
-    QFETCH(QRect, picture);
-    std::unique_ptr<common::Form> form;
-    if (first)
-        form = std::make_unique<Form2>();
-    else
-        form = std::make_unique<Form4>();
-    QCOMPARE(form->windowTitle(), caption);
-    QCOMPARE(form->client()->size(), client);
-    QCOMPARE(testing::child<QWidget>(form.get(), "Image1")->geometry(), picture);
-    QVERIFY(!testing::child<QWidget>(form.get(), "Image1")->accessibleName().isEmpty());
-    if (first) {
-        const auto *hint = testing::child<QLabel>(form.get(), "Label1");
-        QCOMPARE(hint->text(), QStringLiteral("Bitte die entsprechende Kennlinie einsehen!"));
-        QCOMPARE(hint->palette().color(QPalette::Window), QColor(255, 128, 255));
-    }
-}
-
 void MainWindowTest::centredLabelsKeepTextAtTop_data()
 {
-    QTest::addColumn<bool>("mainWindow");
     QTest::addColumn<QString>("label");
-    QTest::newRow("Form3 Label1") << true << "Label1";
-    QTest::newRow("Form3 Label2") << true << "Label2";
-    QTest::newRow("Form2 Label1") << false << "Label1";
+    QTest::newRow("Label1") << "Label1";
+    QTest::newRow("Label2") << "Label2";
 }
 
-// Looks at the label as drawn: where the first and the outermost text
-// pixels lie against the background.
 void MainWindowTest::centredLabelsKeepTextAtTop()
 {
-    QFETCH(bool, mainWindow);
     QFETCH(QString, label);
-    Form2 curves;
-    const QWidget *window = mainWindow ? static_cast<QWidget *>(m_form) : &curves;
-    auto *shown = testing::child<QLabel>(window, label);
-    const QImage image = shown->grab().toImage();
-    const QRgb background = shown->palette().color(QPalette::Window).rgb();
-    int top = image.height(), left = image.width(), right = image.width();
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) == background)
-                continue;
-            top = std::min(top, y);
-            left = std::min(left, x);
-            right = std::min(right, image.width() - 1 - x);
-        }
-    }
-    // Drawn from the top, the tallest letters start where the font's
-    // ascent leaves room above capitals, give or take a pixel of ascender.
-    const QFontMetrics metrics(shown->font());
-    const int capitalsTop = metrics.ascent() - metrics.capHeight();
-    QVERIFY2(top >= capitalsTop - 2 && top <= capitalsTop + 1,
-             qPrintable(QStringLiteral("text starts %1 px down, capitals start %2 px down").arg(top).arg(capitalsTop)));
-    QVERIFY2(std::abs(left - right) <= 1, qPrintable(QStringLiteral("left %1 px, right %2 px").arg(left).arg(right)));
+    const QString fault = testing::textPlacementFault(testing::child<QLabel>(m_form, label));
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 // Run at device pixel ratios 1 and 2 (see CMakeLists.txt): the frames shown

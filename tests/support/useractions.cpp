@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QImage>
 #include <QMenu>
 #include <QTimer>
 
@@ -145,6 +147,31 @@ void onNextModal(std::function<void(QWidget *)> action)
         action(modal);
     });
     timer->start();
+}
+
+QString textPlacementFault(const QLabel *label)
+{
+    const QImage image = label->grab().toImage();
+    const QRgb background = label->palette().color(QPalette::Window).rgb();
+    int top = image.height(), left = image.width(), right = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == background)
+                continue;
+            top = std::min(top, y);
+            left = std::min(left, x);
+            right = std::min(right, image.width() - 1 - x);
+        }
+    }
+    // Drawn from the top, the tallest letters start where the font's ascent
+    // leaves room above capitals, give or take a pixel of ascender.
+    const QFontMetrics metrics(label->font());
+    const int capitalsTop = metrics.ascent() - metrics.capHeight();
+    if (top < capitalsTop - 2 || top > capitalsTop + 1)
+        return QStringLiteral("text starts %1 px down, capitals start %2 px down").arg(top).arg(capitalsTop);
+    if (std::abs(left - right) > 1)
+        return QStringLiteral("text %1 px from the left, %2 px from the right").arg(left).arg(right);
+    return {};
 }
 
 } // namespace testing

@@ -8,6 +8,7 @@
 #include "warning.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QString>
 #include <QStringList>
@@ -91,6 +92,10 @@ void clearField(QLineEdit *field);
 // Picks an item by its text from a drop-down list: opens its list and clicks
 // the item, as a user does. Returns false when there is no such item.
 bool pick(QComboBox *combo, const QString &itemText);
+
+// Looks at a centred label as drawn: empty when its text starts at the top
+// and stands centred left to right, else what is wrong.
+QString textPlacementFault(const QLabel *label);
 
 // Pastes `text` through the field's context menu, the one way a user can
 // paste into an entry field; the current selection is replaced. Returns

@@ -3,11 +3,13 @@
 
 #include "amplifier1window.h"
 #include "amplifier2window.h"
+#include "curvewindows.h"
 #include "picture.h"
 #include "useractions.h"
 #include "warning.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -114,6 +116,8 @@ private slots:
     void unitPick();
     void opensCurveWindows_data();
     void opensCurveWindows();
+    void curveWindows_data();
+    void curveWindows();
     void focusOrder_data();
     void focusOrder();
     void hintBoxTakesTyping_data();
@@ -400,6 +404,43 @@ void AmplifierWindowsTest::opensCurveWindows()
     QCOMPARE(seenCaption, caption);
     // The calculator keeps its entries while a curve window is open.
     QCOMPARE(child<QLineEdit>(form.get(), u"Text1"_s)->text(), u"12"_s);
+}
+
+void AmplifierWindowsTest::curveWindows_data()
+{
+    QTest::addColumn<bool>("first");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QRect>("picture");
+    QTest::newRow("Form2") << true << "Kennlinie-Beispiel" << QSize(833, 570) << QRect(16, 16, 801, 537);
+    QTest::newRow("Form4") << false << "Kennlinie Beispiel" << QSize(678, 498) << QRect(16, 16, 646, 465);
+}
+
+void AmplifierWindowsTest::curveWindows()
+{
+    QFETCH(bool, first);
+    QFETCH(QString, caption);
+    QFETCH(QSize, client);
+    QFETCH(QRect, picture);
+    std::unique_ptr<common::Form> form;
+    if (first)
+        form = std::make_unique<Form2>();
+    else
+        form = std::make_unique<Form4>();
+    QCOMPARE(form->windowTitle(), caption);
+    QCOMPARE(form->client()->size(), client);
+    QCOMPARE(testing::child<QWidget>(form.get(), "Image1")->geometry(), picture);
+    QVERIFY(!testing::child<QWidget>(form.get(), "Image1")->accessibleName().isEmpty());
+    QSvgRenderer diagram(u":/amplifier/kennlinie.svg"_s);
+    QVERIFY(diagram.isValid());
+    QCOMPARE(diagram.defaultSize(), QSize(889, 663));
+    if (first) {
+        const auto *hint = testing::child<QLabel>(form.get(), "Label1");
+        QCOMPARE(hint->text(), QStringLiteral("Bitte die entsprechende Kennlinie einsehen!"));
+        QCOMPARE(hint->palette().color(QPalette::Window), QColor(255, 128, 255));
+        const QString fault = testing::textPlacementFault(hint);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
 }
 
 void AmplifierWindowsTest::focusOrder_data()

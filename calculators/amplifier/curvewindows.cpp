@@ -9,9 +9,8 @@
 
 namespace {
 
-const QString kPicture = QStringLiteral(":/shell/kennlinie.svg");
-const QString kDescription = QStringLiteral(
-    "Kennlinienfeld eines Transistor-Verstärkers mit Arbeitspunkt A");
+constexpr QStringView kPicture = u":/amplifier/kennlinie.svg";
+constexpr QStringView kDescription = u"Kennlinienfeld eines Transistor-Verstärkers mit Arbeitspunkt A";
 
 constexpr common::Placement kForm2Layout[] = {
     {u"Image1", 234, 234, 12012, 8060},
@@ -27,7 +26,7 @@ constexpr common::Placement kForm4Layout[] = {
 Form2::Form2()
     : common::Form(QStringLiteral("Form2"), QStringLiteral("Kennlinie-Beispiel"), 12495, 8550, 0xC0FFC0)
 {
-    new common::Picture(QStringLiteral("Image1"), kPicture, kDescription, client());
+    new common::Picture(QStringLiteral("Image1"), kPicture.toString(), kDescription.toString(), client());
     QLabel *hint = common::makeLabel(client(), QStringLiteral("Label1"),
                                      QStringLiteral("Bitte die entsprechende Kennlinie einsehen!"));
     hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -39,6 +38,6 @@ Form2::Form2()
 Form4::Form4()
     : common::Form(QStringLiteral("Form4"), QStringLiteral("Kennlinie Beispiel"), 10170, 7470, 0xFFFF80)
 {
-    new common::Picture(QStringLiteral("Image1"), kPicture, kDescription, client());
+    new common::Picture(QStringLiteral("Image1"), kPicture.toString(), kDescription.toString(), client());
     common::place(client(), kForm4Layout);
 }
