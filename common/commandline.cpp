@@ -15,17 +15,13 @@ namespace {
 // Options that QGuiApplication, QApplication and the xcb platform read and
 // remove from the arguments themselves. They have to pass here, for one
 // because a session manager restarts the program with "-session <id>".
-const QStringList kQtOptionsWithValue = {
-    QStringLiteral("platform"), QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
-    QStringLiteral("plugin"), QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
-    QStringLiteral("qwindowtitle"), QStringLiteral("geometry"), QStringLiteral("icon"),
-    QStringLiteral("title"), QStringLiteral("session"), QStringLiteral("style"),
-    QStringLiteral("stylesheet"), QStringLiteral("display"), QStringLiteral("name"),
-    QStringLiteral("qmljsdebugger"),
+constexpr QStringView kQtOptionsWithValue[] = {
+    u"platform", u"platformpluginpath", u"platformtheme", u"plugin", u"qwindowgeometry", u"qwindowicon",
+    u"qwindowtitle", u"geometry", u"icon", u"title", u"session", u"style", u"stylesheet", u"display",
+    u"name", u"qmljsdebugger",
 };
-const QStringList kQtFlags = {
-    QStringLiteral("reverse"), QStringLiteral("testability"), QStringLiteral("widgetcount"),
-    QStringLiteral("sync"), QStringLiteral("nograb"), QStringLiteral("dograb"),
+constexpr QStringView kQtFlags[] = {
+    u"reverse", u"testability", u"widgetcount", u"sync", u"nograb", u"dograb",
 };
 
 QString optionLine(const QCommandLineOption &option)
@@ -60,13 +56,13 @@ CommandLineAnswer answerCommandLine(const QStringList &arguments, const ProgramI
                                      QStringLiteral("Zeigt Programmname und Version."));
     parser.addOption(help);
     parser.addOption(version);
-    for (const QString &name : kQtOptionsWithValue) {
-        QCommandLineOption option(name, QString(), QStringLiteral("wert"));
+    for (const QStringView name : kQtOptionsWithValue) {
+        QCommandLineOption option(name.toString(), QString(), QStringLiteral("wert"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    for (const QString &name : kQtFlags) {
-        QCommandLineOption option(name, QString());
+    for (const QStringView name : kQtFlags) {
+        QCommandLineOption option(name.toString(), QString());
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }

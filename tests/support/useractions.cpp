@@ -149,7 +149,7 @@ void onNextModal(std::function<void(QWidget *)> action)
     timer->start();
 }
 
-QString textPlacementFault(const QLabel *label)
+QString textPlacementFault(QLabel *label)
 {
     const QImage image = label->grab().toImage();
     const QRgb background = label->palette().color(QPalette::Window).rgb();

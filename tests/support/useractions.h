@@ -95,7 +95,7 @@ bool pick(QComboBox *combo, const QString &itemText);
 
 // Looks at a centred label as drawn: empty when its text starts at the top
 // and stands centred left to right, else what is wrong.
-QString textPlacementFault(const QLabel *label);
+QString textPlacementFault(QLabel *label);
 
 // Pastes `text` through the field's context menu, the one way a user can
 // paste into an entry field; the current selection is replaced. Returns

@@ -435,7 +435,7 @@ void AmplifierWindowsTest::curveWindows()
     QVERIFY(diagram.isValid());
     QCOMPARE(diagram.defaultSize(), QSize(889, 663));
     if (first) {
-        const auto *hint = testing::child<QLabel>(form.get(), "Label1");
+        auto *hint = testing::child<QLabel>(form.get(), "Label1");
         QCOMPARE(hint->text(), QStringLiteral("Bitte die entsprechende Kennlinie einsehen!"));
         QCOMPARE(hint->palette().color(QPalette::Window), QColor(255, 128, 255));
         const QString fault = testing::textPlacementFault(hint);
