@@ -139,15 +139,15 @@ base_cpu = statistics.median(cpu["bench_minimal"])
 base_memory = statistics.median(memory["bench_minimal"])
 print(f"platform {platform}, {runs} runs each, alternating; medians until the first paint")
 print(f"{'program':<14}{'wall ms':>8}{'min':>7}{'max':>7}{'ratio':>7}{'cpu ms':>8}{'ratio':>7}"
-      f"{'peak MiB':>10}{'+MiB':>6}  targets: 1.25x wall time, 1.25x + 5 MiB memory")
+      f"{'peak MiB':>10}{'+MiB':>6}  targets: 1.05x wall time, + 2 MiB memory")
 for program in programs:
     t = statistics.median(times[program])
     c = statistics.median(cpu[program])
     m = statistics.median(memory[program])
     verdict = ""
     if program != "bench_minimal":
-        time_ok = t <= 1.25 * base_time
-        memory_ok = m <= 1.25 * base_memory + 5.0
+        time_ok = t <= 1.05 * base_time
+        memory_ok = m <= base_memory + 2.0
         verdict = ("time met" if time_ok else "time MISSED") + ", " + \
                   ("memory met" if memory_ok else "memory MISSED")
     print(f"{program:<14}{t:>8.1f}{min(times[program]):>7.1f}{max(times[program]):>7.1f}"

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -203,7 +204,15 @@ Form1::Form1()
 
 QIcon Form1::icon()
 {
-    return QIcon(QStringLiteral(":/converter/einheiten.svg"));
+    QIcon rulers;
+    for (const int size : {16, 32}) {
+        QImageReader reader(QStringLiteral(":/converter/%1x%1/apps/einheiten.png").arg(size), "png");
+        // Qt reads PNG itself; detecting the format would load every image
+        // plugin first.
+        reader.setAutoDetectImageFormat(false);
+        rulers.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return rulers;
 }
 
 void Form1::showInitialState()

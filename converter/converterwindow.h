@@ -42,7 +42,8 @@ class Form1 : public common::Form
 public:
     Form1();
 
-    // The crossed rulers, for this window and the application.
+    // The crossed rulers at 16 and 32 pixels, for this window and the
+    // application.
     static QIcon icon();
 
     // The factors of the last calculation that passed its checks; 0 before

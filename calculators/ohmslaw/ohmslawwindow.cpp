@@ -65,7 +65,7 @@ constexpr common::Placement kLayout[] = {
     {u"Command1", 3276, 4095, 1534, 364},
 };
 
-// A function, not a global: an EntrySpec holds a QString.
+// A function, not a global constant: the initial text is a QString.
 common::EntrySpec valueField()
 {
     return {QString(), 20, common::DigitFilter::WithBlank, false};
