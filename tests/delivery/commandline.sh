@@ -13,11 +13,7 @@ version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+source "$(dirname "$0")/checks.sh"
 
 # program | arguments | exit status | standard output (pattern) | standard error (pattern)
 cases=(
@@ -45,8 +41,4 @@ for row in "${cases[@]}"; do
         || fail "$program $arguments printed on standard error:"$'\n'"$(cat "$work/err")"
 done
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures command-line check(s) failed" >&2
-    exit 1
-fi
-echo "both programs answer their options without a display"
+finish_checks "command-line check(s)" "both programs answer their options without a display"

@@ -15,11 +15,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+source "$(dirname "$0")/checks.sh"
 
 # program | desktop entry | metainfo
 programs=(
@@ -100,8 +96,4 @@ extra=$(comm -23 <(echo "$installed") <(echo "$wanted"))
 [ -z "$missing" ] || fail "not installed:"$'\n'"$missing"
 [ -z "$extra" ] || fail "installed but not expected:"$'\n'"$extra"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures install check(s) failed" >&2
-    exit 1
-fi
-echo "install checks passed: $(echo "$installed" | wc -l) files"
+finish_checks "install check(s)" "install checks passed: $(echo "$installed" | wc -l) files"

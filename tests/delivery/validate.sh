@@ -9,11 +9,7 @@
 set -euo pipefail
 
 packaging=$(cd "$1" && pwd)
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+source "$(dirname "$0")/checks.sh"
 
 for entry in "$packaging"/*.desktop; do
     # Hints are advice only; the Categories the menu needs give one.
@@ -38,8 +34,4 @@ for info in "$packaging"/*.metainfo.xml; do
     done
 done
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures validation(s) failed" >&2
-    exit 1
-fi
-echo "desktop entries and metainfo valid"
+finish_checks "validation(s)" "desktop entries and metainfo valid"
