@@ -33,9 +33,11 @@ QStringList installedFamily(const QStringList &families)
     for (const QString &family : families) {
         // A family with fonts from several foundries is listed once for each
         // as "Family [Foundry]".
-        const auto isFamily = [&family](const QString &name) {
-            return name.compare(family, Qt::CaseInsensitive) == 0
-                || (name.startsWith(family, Qt::CaseInsensitive) && name.mid(family.size()).startsWith(u" ["));
+        const auto isFamily = [&family](QStringView name) {
+            if (!name.startsWith(family, Qt::CaseInsensitive))
+                return false;
+            const QStringView rest = name.sliced(family.size());
+            return rest.isEmpty() || rest.startsWith(u" [");
         };
         if (std::any_of(installed.cbegin(), installed.cend(), isFamily))
             return {family};
