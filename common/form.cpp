@@ -6,6 +6,7 @@
 #include "colours.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,21 +16,50 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace common {
+
+namespace {
+
+// The first of the families that is installed, alone, or all of them when
+// none is. Qt would pick that same family from the whole list, but for a
+// font of several families it also asks fontconfig for the fallback fonts
+// at the font's first use, which costs about as much as loading the font
+// itself; for a font of one family it asks only when a glyph is missing.
+QStringList installedFamily(const QStringList &families)
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const QString &family : families) {
+        // A family with fonts from several foundries is listed once for each
+        // as "Family [Foundry]".
+        const auto isFamily = [&family](QStringView name) {
+            if (!name.startsWith(family, Qt::CaseInsensitive))
+                return false;
+            const QStringView rest = name.sliced(family.size());
+            return rest.isEmpty() || rest.startsWith(u" [");
+        };
+        if (std::any_of(installed.cbegin(), installed.cend(), isFamily))
+            return {family};
+    }
+    return families;
+}
+
+} // namespace
 
 QFont uiFont(Typeface typeface, double points, bool bold)
 {
     QFont font;
     switch (typeface) {
     case Typeface::SansSerif:
-        font.setFamilies({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow"),
-                          QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+        font.setFamilies(installedFamily({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow"),
+                                          QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}));
         break;
     case Typeface::Arial:
-        font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+        font.setFamilies(installedFamily({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}));
         break;
     case Typeface::CourierNew:
-        font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New")});
+        font.setFamilies(installedFamily({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New")}));
         font.setStyleHint(QFont::Monospace);
         break;
     }
