@@ -134,7 +134,7 @@ QString nearestStandardValues(double value, Part part)
         return {};
     QStringList lines{QStringLiteral("Nächste Normwerte:")};
     for (const Series &series : table.series)
-        lines.append(series.name.toString() + QStringLiteral(": ") + written(nearest(value, series.hundredths), table));
+        lines.append(series.name.toString() + QStringLiteral(": ") + nearestStandardValue(value, part, series));
     return lines.join(u'\n');
 }
 

@@ -22,17 +22,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-finish() {
-    if [ "$failures" -ne 0 ]; then
-        echo "$failures package check(s) failed" >&2
-        exit 1
-    fi
-}
+source "$(dirname "$0")/../tests/delivery/checks.sh"
 
 (cd "$build" && cpack -G DEB -B "$work" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log" >&2; exit 1; }
 deb=$(ls "$work"/elektronik_*.deb)
@@ -78,7 +68,7 @@ elif report=$(lintian --fail-on error,warning "$deb" 2>&1); then
 else
     fail "lintian:"$'\n'"$report"
 fi
-finish
+finish_checks "package check(s)" "package contents checked"
 
 if [ "$(id -u)" -ne 0 ] || ! command -v apt-get >/dev/null; then
     echo "package built and inspected; installing it needs root and apt: skipped"
@@ -114,5 +104,4 @@ if dpkg-query -W -f='${Status}' elektronik 2>/dev/null | grep -q "ok installed";
 fi
 left=$(existing <<<"$files")
 [ -z "$left" ] || fail "left behind after removal: $left"
-finish
-echo "package installs and removes cleanly"
+finish_checks "package check(s)" "package installs and removes cleanly"

@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Elektronik developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Counting checks for the delivery scripts: each failed check is reported
-# and the script goes on, so one run lists every fault.
+# Counting checks for the delivery and package scripts: each failed check
+# is reported and the script goes on, so one run lists every fault.
 #
 # fail <message>            reports a failed check
 # finish_checks <what> <ok> exits 1 naming how many <what> failed, or
