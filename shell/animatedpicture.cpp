@@ -7,7 +7,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QMovie>
+#include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -46,22 +49,60 @@ void AnimatedPicture::setBackColour(quint32 colourNumber)
 
 bool AnimatedPicture::play(const QString &fileName, bool once)
 {
+    return load(fileName, once, devicePixelRatioF());
+}
+
+bool AnimatedPicture::load(const QString &fileName, bool once, qreal ratio)
+{
     // The file is shipped inside the program, so its name is looked up in
     // the resources rather than in the working directory.
-    auto *movie = new QMovie(framesFor(fileName, devicePixelRatioF()), QByteArray(), this);
+    auto *movie = new QMovie(framesFor(fileName, ratio), QByteArray(), this);
     if (!movie->isValid()) {
         delete movie;
         return false;
     }
-    if (once) {
-        connect(movie, &QMovie::frameChanged, movie, [movie](int frame) {
-            if (frame == movie->frameCount() - 1)
-                movie->setPaused(true);
-        });
-    }
+    connect(movie, &QMovie::frameChanged, this, [this, movie, once](int frame) {
+        if (once && frame == movie->frameCount() - 1)
+            movie->setPaused(true);
+        showFrame(movie->currentImage());
+    });
     delete m_movie;
     m_movie = movie;
-    setMovie(m_movie);
+    m_fileName = fileName;
+    m_once = once;
+    m_ratio = ratio;
     m_movie->start();
     return true;
+}
+
+void AnimatedPicture::showEvent(QShowEvent *event)
+{
+    QLabel::showEvent(event);
+    // The window exists from the first showing on, and is made anew if the
+    // control moves to another window.
+    QWindow *window = this->window()->windowHandle();
+    if (window && window != m_window) {
+        m_window = window;
+        connect(window, &QWindow::screenChanged, this, &AnimatedPicture::followScreen);
+    }
+    followScreen();
+}
+
+void AnimatedPicture::followScreen()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (m_movie && !qFuzzyCompare(ratio, m_ratio))
+        load(m_fileName, m_once, ratio);
+}
+
+void AnimatedPicture::showFrame(QImage frame)
+{
+    // At ratios the frames were not drawn for, they are brought to the
+    // control's device pixels here, smoothly, rather than left to the
+    // painter, which would keep the nearest pixels and drop the rest.
+    const QSize pixels = (frame.deviceIndependentSize() * m_ratio).toSize();
+    if (frame.size() != pixels)
+        frame = frame.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    frame.setDevicePixelRatio(m_ratio);
+    setPixmap(QPixmap::fromImage(std::move(frame)));
 }

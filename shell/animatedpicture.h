@@ -4,15 +4,23 @@
 #pragma once
 
 #include <QLabel>
+#include <QPointer>
 
+class QImage;
 class QMovie;
+class QWindow;
 
 // Plays an animation from the program's resources on a background colour,
 // looping while the window is open. Set up in two steps: the background
 // colour, then the animation's file name. A missing animation leaves the
-// control empty. On a screen with more device pixels than pixels it plays
-// the frames drawn at twice the resolution ("name@2x.gif"), where there are
-// such.
+// control empty.
+//
+// The frames shown have as many pixels as the screen gives the control and
+// are drawn one to one: on a screen with more device pixels than pixels the
+// control plays the frames drawn at twice the resolution ("name@2x.gif"),
+// where there are such, scaled smoothly to any ratio other than 2. The
+// frames are chosen for the screen the window is on when it is shown, and
+// again when it moves to another screen; the animation then starts afresh.
 class AnimatedPicture : public QLabel
 {
     Q_OBJECT
@@ -26,6 +34,20 @@ public:
     // after one pass instead of looping.
     bool play(const QString &fileName, bool once);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    bool load(const QString &fileName, bool once, qreal ratio);
+    // Loads the frames again when the control's ratio is not theirs.
+    void followScreen();
+    void showFrame(QImage frame);
+
     QMovie *m_movie = nullptr;
+    QString m_fileName;
+    bool m_once = false;
+    // The device pixel ratio the frames are shown at.
+    qreal m_ratio = 1.0;
+    // The window whose screen changes are followed.
+    QPointer<QWindow> m_window;
 };
