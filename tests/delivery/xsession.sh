@@ -3,8 +3,9 @@
 
 # Shell helpers for driving the programs on a real X server: a private Xvfb
 # on a free display, window lookup by title, and clean-up of everything
-# started here. Sourced by the smoke test and the screenshot script; they
-# set `set -euo pipefail` themselves.
+# started here. Sourced by the delivery checks (the Wayland check uses only
+# the process helpers) and the screenshot script; they set
+# `set -euo pipefail` themselves.
 #
 # xsession_start <work dir>        starts Xvfb, exports DISPLAY
 # xsession_track <pid>             kills this process on clean-up

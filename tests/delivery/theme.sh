@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Elektronik developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs the installed programs on a real X server twice, plainly and under a
+# desktop's own look (qt6ct's "darker" colours and a 12-point font), opens
+# every window of both programs by keyboard and captures each below its
+# menu bar: the windows look as designed on every desktop, so the two
+# captures of each window are the same. Both runs use the Fusion style.
+# Differing captures are kept in <build dir>/theme-check/.
+# Usage: theme.sh <build dir>
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/xsession.sh"
+source "$here/checks.sh"
+
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "missing $tool (scripts/install-deps.sh installs it)" >&2; exit 1; }
+done
+[ -f /usr/share/qt6ct/colors/darker.conf ] || { echo "missing qt6ct (scripts/install-deps.sh installs it)" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'xsession_cleanup; rm -rf "$work"' EXIT
+
+prefix="$work/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+mkdir -m 700 "$work/runtime"
+kept="$build/theme-check"
+rm -rf "$kept"
+
+# A desktop's look as its user sets it in qt6ct. The text caret does not
+# blink here (flash time 0), so the captures of this run hold it still.
+mkdir -p "$work/config/qt6ct"
+cat >"$work/config/qt6ct/qt6ct.conf" <<'CONF'
+[Appearance]
+color_scheme_path=/usr/share/qt6ct/colors/darker.conf
+custom_palette=true
+style=Fusion
+
+[Fonts]
+fixed="Monospace,12,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+general="Sans Serif,12,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+
+[Interface]
+cursor_flash_time=0
+CONF
+
+xsession_start "$work"
+xsession_track_exe "$prefix/"
+# No pointer over any window, so that no control is drawn hovered.
+xdotool mousemove 1279 1023
+
+# Captures one window's client area, `twips` high: in the first run once it
+# has settled, in the second run until it is the same as in the first. The
+# second run's blinking caret and the animation of the main window come
+# round to the state the first run's capture shows.
+look() {
+    local run=$1 key=$2 window=$3 twips=$4 rows
+    rows=$(((twips + 7) / 15))
+    xdotool windowfocus --sync "$window"
+    case $run in
+    desktop)
+        python3 "$here/capture.py" settle "$window" "$rows" "$work/$key.desktop.png" 20 \
+            || fail "$key did not settle on the desktop's look" ;;
+    plain)
+        if ! python3 "$here/capture.py" match "$window" "$rows" "$work/$key.plain.png" \
+            "$work/$key.desktop.png" 6; then
+            mkdir -p "$kept"
+            cp "$work/$key.desktop.png" "$work/$key.plain.png" "$kept/"
+            fail "$key looks different on the desktop's look: $kept/$key.desktop.png, plain: $kept/$key.plain.png"
+        fi ;;
+    esac
+}
+
+# Menu bar index | item of its drop-down menu (0: none) | caption |
+# client height in twips | window
+windows=(
+    "0|1|Verstärker-Berechnung|5055|Form1"
+    "0|2|Verstärker Berechnung|6000|Form5"
+    "1|0|Strom-Spannung-Widerstand|4650|Form6"
+    "3|0|VB Farbcode|3585|Form7"
+    "4|0|Frequenz - Wellenlänge|9945|Form8"
+    "5|0|Koppel-Kondensator|8250|Form9"
+    "6|0|Widerstands Farbcode|6780|Form10"
+    "2|0|Umrechnung|5895|einheiten"
+)
+# Item of the "Verstärker-Berechnung" menu | caption | client height in
+# twips | window
+pictures=(
+    "1|Kennlinie-Beispiel|8550|Form2"
+    "2|Kennlinie Beispiel|7470|Form4"
+)
+
+# Opens every window of both programs in turn and looks at it.
+visit_windows() {
+    local run=$1 main row index item caption twips key form picture
+    main=$(xsession_wait_window "Elektronik Berechnungen") || { fail "no main window in the $run run"; return; }
+    look "$run" Form3 "$main" 3300
+    for row in "${windows[@]}"; do
+        IFS='|' read -r index item caption twips key <<<"$row"
+        xsession_menu_item "$main" "$index" "$item"
+        form=$(xsession_wait_window "$caption") || { fail "\"$caption\" did not open in the $run run"; continue; }
+        look "$run" "$key" "$form" "$twips"
+        if [ "$key" = Form1 ]; then
+            for row in "${pictures[@]}"; do
+                IFS='|' read -r item caption twips key <<<"$row"
+                xsession_menu_item "$form" 0 "$item"
+                picture=$(xsession_wait_window "$caption") \
+                    || { fail "\"$caption\" did not open in the $run run"; continue; }
+                look "$run" "$key" "$picture" "$twips"
+                xsession_close "$picture" || fail "\"$caption\" did not close"
+            done
+        fi
+        xsession_close "$form" || fail "a window did not close in the $run run"
+    done
+}
+
+# Neither run takes a look from the desktop the check was started on; each
+# has a configuration directory of its own, the plain run an empty one.
+mkdir "$work/plain-config"
+for run in desktop plain; do
+    look_env=(QT_QPA_PLATFORMTHEME= XDG_CONFIG_HOME="$work/plain-config")
+    [ "$run" = plain ] || look_env=(QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$work/config")
+    env -u QT_STYLE_OVERRIDE -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u GNOME_DESKTOP_SESSION_ID \
+        -u KDE_FULL_SESSION QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" "${look_env[@]}" \
+        "$prefix/bin/elektronik" >"$work/$run.log" 2>&1 &
+    pid=$!
+    xsession_track "$pid"
+    visit_windows "$run"
+    xsession_alive "$pid" || fail "elektronik ended in the $run run:"$'\n'"$(cat "$work/$run.log")"
+    kill "$pid" 2>/dev/null || true
+    xsession_wait 10 eval "! xsession_alive $pid" || fail "elektronik did not end after the $run run"
+done
+
+finish_checks windows "every window looks the same plainly and on the desktop's look"
