@@ -141,7 +141,6 @@ private:
 
 void WindowBench::initTestCase()
 {
-    common::installFonts();
     m_warnings = std::make_unique<common::WarningRecorder>();
 }
 

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -49,7 +50,9 @@ QStringList installedFamily(const QStringList &families)
 
 QFont uiFont(Typeface typeface, double points, bool bold)
 {
-    QFont font;
+    // Built from the families alone, not from the application font, whose
+    // style, stretch or spacing a desktop may have set.
+    QFont font{QStringList{}};
     switch (typeface) {
     case Typeface::SansSerif:
         font.setFamilies(installedFamily({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow"),
@@ -65,12 +68,22 @@ QFont uiFont(Typeface typeface, double points, bool bold)
     }
     font.setPixelSize(pointsToPixels(points));
     font.setBold(bold);
+    // A widget fills the properties a font leaves unset from its parent or
+    // the application; marking all as set keeps the desktop's font out.
+    font.setResolveMask(QFont::AllPropertiesResolved);
     return font;
 }
 
-void installFonts()
+void pinDesignedLook(QWidget *client, quint32 background)
 {
-    QApplication::setFont(uiFont(Typeface::SansSerif, 8.25));
+    client->setFont(uiFont(Typeface::SansSerif, 8.25));
+    // The standard palette is the one the windows were drawn under. Marking
+    // every role as set keeps the desktop's palette from filling in any of
+    // them, now or when the desktop changes its colours later.
+    QPalette palette = client->style()->standardPalette();
+    palette.setResolveMask(~QPalette::ResolveMask{0});
+    client->setPalette(palette);
+    setBackground(client, background);
 }
 
 Form::Form(const QString &objectName, const QString &caption, int clientWidthTwips,
@@ -80,8 +93,8 @@ Form::Form(const QString &objectName, const QString &caption, int clientWidthTwi
 {
     setObjectName(objectName);
     setWindowTitle(caption);
-    setBackground(this, background);
     m_client->setObjectName(QStringLiteral("client"));
+    pinDesignedLook(m_client, background);
     m_client->setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
@@ -91,10 +104,8 @@ Form::Form(const QString &objectName, const QString &caption, int clientWidthTwi
 
 QMenuBar *Form::addMenuBar()
 {
+    // Outside the client area, the menu bar keeps the desktop's look.
     auto *bar = new QMenuBar(this);
-    // The menu bar keeps the system's look, not the window's background.
-    bar->setAutoFillBackground(true);
-    bar->setPalette(QApplication::palette(bar));
     m_layout->setMenuBar(bar);
     addMenuKey(bar);
     return bar;

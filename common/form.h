@@ -28,16 +28,25 @@ enum class Typeface {
 };
 
 // A font of the given typeface at a size in points taken at 96 dpi, so the
-// layout does not change with the screen's DPI setting.
+// layout does not change with the screen's DPI setting. Every property of
+// the font is set, so a widget given it takes nothing from the application
+// font a desktop sets.
 QFont uiFont(Typeface typeface, double points, bool bold = false);
 
-// Makes the default font of the programs the one the windows were drawn
-// with (MS Sans Serif 8.25 pt). Call once after creating the application.
-void installFonts();
+// Gives a window's client area the look the window was drawn with, whatever
+// colours and font the desktop sets: the font MS Sans Serif 8.25 pt and one
+// complete palette, the style's standard light palette with the background
+// colour (colour number, 0x00BBGGRR) laid over it. The controls inherit
+// both; what lies outside the client area, such as the menu bar, the menus,
+// tooltips and warning boxes, keeps the desktop's look. Call it before
+// creating the controls: a control that changes a colour of its own copies
+// the palette it has at that moment.
+void pinDesignedLook(QWidget *client, quint32 background);
 
 // A calculator window: a fixed-size client area of the given size in twips
-// below an optional menu bar, with a background colour (colour number,
-// 0x00BBGGRR). Controls are children of client(). Esc does not close it and
+// below an optional menu bar, in the designed look (pinDesignedLook) with a
+// background colour (colour number, 0x00BBGGRR). Controls are children of
+// client(). Esc does not close it and
 // Enter presses no button: the windows have neither default nor cancel
 // buttons. It opens where placeWindow() puts it; left unplaced, it opens
 // where the window manager puts new windows.

@@ -15,7 +15,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("einheiten"));
     QApplication::setDesktopFileName(QStringLiteral("einheiten"));
     QApplication::setWindowIcon(converter::Form1::icon());
-    common::installFonts();
 
     converter::Form1 form;
     common::placeWindow(form, common::Position::CentredOnScreen, nullptr);

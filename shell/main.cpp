@@ -16,7 +16,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("elektronik"));
     QApplication::setDesktopFileName(QStringLiteral("elektronik"));
-    common::installFonts();
 
     Form3 form;
     common::placeWindow(form, common::Position::CentredOnScreen, nullptr);

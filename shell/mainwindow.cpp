@@ -50,7 +50,7 @@ Form3::Form3()
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(common::twipsToPixels(11310), common::twipsToPixels(3300));
-    common::setBackground(client, kBackground);
+    common::pinDesignedLook(client, kBackground);
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

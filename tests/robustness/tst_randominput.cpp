@@ -33,7 +33,6 @@ class RandomInputTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void randomActions_data();
     void randomActions();
 };
@@ -147,11 +146,6 @@ QString formInvariants(const QWidget *window, bool lastWasCalculation)
 }
 
 } // namespace
-
-void RandomInputTest::initTestCase()
-{
-    common::installFonts();
-}
 
 void RandomInputTest::randomActions_data()
 {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "picture.h"
+#include "warning.h"
 #include "windowrows.h"
 
 #include <QAbstractButton>
@@ -11,28 +12,37 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMovie>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleHints>
 #include <QTest>
+#include <QTimer>
 
 
 // Checks that hold for every window of both programs: every caption is
 // fully visible in its control, every field, selector, caption-less button
 // and picture has a name for screen readers, and so has everything the
-// keyboard focus reaches, as the accessibility interface reports it.
+// keyboard focus reaches, as the accessibility interface reports it. The
+// windows look as drawn whatever colours and font the desktop sets, while
+// menu bars and warning boxes follow the desktop.
 class AllWindowsTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void captionsFit_data();
     void captionsFit();
     void accessibleNames_data();
     void accessibleNames();
     void focusChainNamed_data();
     void focusChainNamed();
+    void designedLook_data();
+    void designedLook();
+    void warningBoxFollowsDesktop();
 };
 
 namespace {
@@ -83,13 +93,39 @@ QString overflow(const QWidget *widget)
     return {};
 }
 
-} // namespace
-
-void AllWindowsTest::initTestCase()
+// Sets the application palette and font as a platform theme does for a
+// desktop with a dark colour scheme and a 12-point font, until destroyed.
+class DarkDesktop
 {
-    common::installFonts();
-}
+public:
+    DarkDesktop()
+    {
+        const QColor window(0x2a, 0x2a, 0x2a);
+        const QColor base(0x1e, 0x1e, 0x1e);
+        QPalette dark(Qt::white, window, window.lighter(), window.darker(), window.darker(150), Qt::white,
+                      Qt::white, base, window);
+        dark.setColor(QPalette::Highlight, QColor(0x30, 0x60, 0xa0));
+        QApplication::setPalette(dark);
+        // As a platform theme reads it from its settings, every property set.
+        QFont font;
+        font.fromString(QStringLiteral("DejaVu Sans,12,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"));
+        QApplication::setFont(font);
+        QCoreApplication::processEvents();
+    }
+    ~DarkDesktop()
+    {
+        QApplication::setPalette(m_palette);
+        QApplication::setFont(m_font);
+    }
+    DarkDesktop(const DarkDesktop &) = delete;
+    DarkDesktop &operator=(const DarkDesktop &) = delete;
 
+private:
+    const QPalette m_palette = QApplication::palette();
+    const QFont m_font = QApplication::font();
+};
+
+} // namespace
 
 void AllWindowsTest::captionsFit_data()
 {
@@ -161,6 +197,66 @@ void AllWindowsTest::focusChainNamed()
                                 widget->parentWidget()->objectName());
     }
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+}
+
+void AllWindowsTest::designedLook_data()
+{
+    testing::addWindowRows(true);
+}
+
+void AllWindowsTest::designedLook()
+{
+    QFETCH(testing::WindowFactory, factory);
+    // Only the look may differ between the pictures: the caret stays on and
+    // the animation on its frame.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
+    const std::unique_ptr<QWidget> window = factory();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    for (QMovie *movie : window->findChildren<QMovie *>())
+        movie->setPaused(true);
+    QWidget *client = window->findChild<QWidget *>(QStringLiteral("client"));
+    QVERIFY(client);
+    const QImage designed = client->grab().toImage();
+    QMenuBar *bar = window->findChild<QMenuBar *>();
+    const QImage desktopBar = bar ? bar->grab().toImage() : QImage();
+
+    const DarkDesktop dark;
+    QCOMPARE(client->grab().toImage(), designed);
+    if (bar)
+        QVERIFY2(bar->grab().toImage() != desktopBar, "the menu bar keeps the desktop's look");
+}
+
+void AllWindowsTest::warningBoxFollowsDesktop()
+{
+    const DarkDesktop dark;
+    QColor text;
+    QColor background;
+    // The box runs its own modal loop; it is read and closed from inside it.
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &poll, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        text = label ? label->palette().color(label->foregroundRole()) : QColor();
+        background = box->palette().color(box->backgroundRole());
+        poll.stop();
+        box->close();
+    });
+    poll.start(10);
+    // Should the box not be recognised, it is closed anyway, so the test
+    // fails instead of waiting in the box's loop.
+    QTimer::singleShot(5000, &poll, [&poll] {
+        poll.stop();
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    common::warning(nullptr, QStringLiteral("falsche Eingabe"));
+    QVERIFY2(text.isValid(), "no warning box appeared");
+    QCOMPARE(background, QApplication::palette().color(QPalette::Window));
+    QVERIFY2(std::abs(text.lightness() - background.lightness()) >= 128,
+             qPrintable(QStringLiteral("%1 on %2").arg(text.name(), background.name())));
 }
 
 QTEST_MAIN(AllWindowsTest)

@@ -34,12 +34,11 @@ T *child(const QWidget *window, const QString &name)
 // The texts of the window's named line edits, in the order of `names`.
 QStringList texts(const QWidget *window, const QStringList &names);
 
-// Shows a new window of type F in the program's fonts and waits until it is
+// Shows a new window of type F and waits until it is
 // the active window, as one the user has just opened.
 template <typename F>
 std::unique_ptr<F> openWindow()
 {
-    common::installFonts();
     auto window = std::make_unique<F>();
     window->show();
     if (!QTest::qWaitForWindowActive(window.get()))

@@ -93,7 +93,7 @@ void CouplingCapWindowTest::opensEmpty()
         QVERIFY(field(name)->isReadOnly());
         QCOMPARE(field(name)->palette().color(QPalette::Base), QColor(255, 224, 192));
     }
-    QCOMPARE(m_form->palette().color(QPalette::Window), QColor(128, 255, 255));
+    QCOMPARE(m_form->client()->palette().color(QPalette::Window), QColor(128, 255, 255));
 }
 
 void CouplingCapWindowTest::calculates_data()

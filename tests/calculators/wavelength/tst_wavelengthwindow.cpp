@@ -90,7 +90,7 @@ void WavelengthWindowTest::opens()
     QVERIFY(2 * formula->fontMetrics().lineSpacing() <= formula->viewport()->height());
     QVERIFY(field("Text2")->isReadOnly());
     QVERIFY(field("Text4")->isReadOnly());
-    QCOMPARE(m_form->palette().color(QPalette::Window), QColor(192, 255, 192));
+    QCOMPARE(m_form->client()->palette().color(QPalette::Window), QColor(192, 255, 192));
 }
 
 void WavelengthWindowTest::converts_data()
