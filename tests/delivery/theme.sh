@@ -5,8 +5,9 @@
 # desktop's own look (qt6ct's "darker" colours and a 12-point font), opens
 # every window of both programs by keyboard and captures each below its
 # menu bar: the windows look as designed on every desktop, so the two
-# captures of each window are the same. Both runs use the Fusion style.
-# Differing captures are kept in <build dir>/theme-check/.
+# captures of each window are the same. Both runs use the Fusion style:
+# qt6ct is set to it, and Qt chooses it where it knows no desktop. Differing
+# captures are kept in <build dir>/theme-check/.
 # Usage: theme.sh <build dir>
 set -euo pipefail
 
@@ -58,7 +59,10 @@ xdotool mousemove 1279 1023
 look() {
     local run=$1 key=$2 window=$3 twips=$4 rows
     rows=$(((twips + 7) / 15))
-    xdotool windowfocus --sync "$window"
+    if ! xdotool windowfocus --sync "$window" 2>/dev/null; then
+        fail "$key could not be focused in the $run run"
+        return
+    fi
     case $run in
     desktop)
         python3 "$here/capture.py" settle "$window" "$rows" "$work/$key.desktop.png" 20 \
@@ -69,6 +73,8 @@ look() {
             mkdir -p "$kept"
             cp "$work/$key.desktop.png" "$work/$key.plain.png" "$kept/"
             fail "$key looks different on the desktop's look: $kept/$key.desktop.png, plain: $kept/$key.plain.png"
+        else
+            echo "$key the same plainly and on the desktop's look"
         fi ;;
     esac
 }
@@ -95,7 +101,8 @@ pictures=(
 # Opens every window of both programs in turn and looks at it.
 visit_windows() {
     local run=$1 main row index item caption twips key form picture
-    main=$(xsession_wait_window "Elektronik Berechnungen") || { fail "no main window in the $run run"; return; }
+    main=$(xsession_wait_window "Elektronik Berechnungen") \
+        || { fail "no main window in the $run run:"$'\n'"$(cat "$work/$run.log")"; return; }
     look "$run" Form3 "$main" 3300
     for row in "${windows[@]}"; do
         IFS='|' read -r index item caption twips key <<<"$row"
@@ -130,7 +137,9 @@ for run in desktop plain; do
     visit_windows "$run"
     xsession_alive "$pid" || fail "elektronik ended in the $run run:"$'\n'"$(cat "$work/$run.log")"
     kill "$pid" 2>/dev/null || true
-    xsession_wait 10 eval "! xsession_alive $pid" || fail "elektronik did not end after the $run run"
+    # Until the X server has taken its windows down, too.
+    xsession_wait 10 eval "! xsession_alive $pid && ! xdotool search --onlyvisible --name . >/dev/null" \
+        || fail "elektronik did not end after the $run run"
 done
 
 finish_checks windows "every window looks the same plainly and on the desktop's look"

@@ -9,10 +9,10 @@
 
 #include <QAction>
 #include <QDir>
+#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QImageReader>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
