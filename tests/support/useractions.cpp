@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QFontMetrics>
 #include <QImage>
 #include <QMenu>
@@ -147,6 +148,19 @@ void onNextModal(std::function<void(QWidget *)> action)
         action(modal);
     });
     timer->start();
+}
+
+void closeModals()
+{
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible() || top->windowModality() == Qt::NonModal)
+            continue;
+        // Rejecting returns from a dialog's exec(); other modal windows are hidden.
+        if (auto *dialog = qobject_cast<QDialog *>(top))
+            dialog->reject();
+        else
+            top->hide();
+    }
 }
 
 QString textPlacementFault(QLabel *label)
