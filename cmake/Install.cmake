@@ -41,11 +41,45 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/icons/hicolor/
     FILES_MATCHING PATTERN "*.png"
 )
 
-set(ELEKTRONIK_MAINTAINER "Elektronik-Projekt <elektronik@example.org>")
+# Who ships the package and where its source is published. A distributor
+# sets these three once when configuring the build (README, "For
+# distributors"). The defaults are placeholders in the reserved domain
+# example.org; cpack refuses to build a package with them unless the build
+# is configured as a development build (ELEKTRONIK_DEVELOPMENT_PACKAGE).
+set(ELEKTRONIK_MAINTAINER "Elektronik-Projekt <elektronik@example.org>" CACHE STRING
+    "Package maintainer as \"Name <address>\": the package's Maintainer field and the changelog's signature")
+set(ELEKTRONIK_UPSTREAM_CONTACT "Elektronik-Projekt <elektronik@example.org>" CACHE STRING
+    "Upstream-Contact of the package's copyright file, as \"Name <address>\"")
+set(ELEKTRONIK_SOURCE_URL "https://example.org/elektronik" CACHE STRING
+    "Address of the published source: Source of the copyright file and the package's Homepage")
+option(ELEKTRONIK_DEVELOPMENT_PACKAGE
+    "Let cpack build a package, for testing only, while the three values above are placeholders" OFF)
+set(ELEKTRONIK_PLACEHOLDERS)
+foreach(variable IN ITEMS ELEKTRONIK_MAINTAINER ELEKTRONIK_UPSTREAM_CONTACT ELEKTRONIK_SOURCE_URL)
+    if("${${variable}}" STREQUAL "" OR "${${variable}}" MATCHES "example\\.org")
+        list(APPEND ELEKTRONIK_PLACEHOLDERS ${variable})
+    endif()
+endforeach()
+if(ELEKTRONIK_PLACEHOLDERS)
+    list(JOIN ELEKTRONIK_PLACEHOLDERS ", " placeholders)
+    message(STATUS "Package metadata still placeholders, which cpack refuses: ${placeholders}")
+endif()
+
 set(ELEKTRONIK_GENERATED_DIR ${PROJECT_BINARY_DIR}/packaging)
 
-# Manual pages, gzipped as Debian wants them. They carry the project
-# version; the build compresses them, so installing only copies.
+# The manual pages carry the version and the date of the changelog's newest
+# release, read here, so that a new release dates them too.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ELEKTRONIK_PACKAGING_DIR}/changelog)
+file(STRINGS ${ELEKTRONIK_PACKAGING_DIR}/changelog ELEKTRONIK_RELEASES
+    REGEX "^[^ #]+ [0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]$")
+if(NOT ELEKTRONIK_RELEASES)
+    message(FATAL_ERROR "packaging/changelog names no release \"<version> <yyyy-mm-dd>\"")
+endif()
+list(GET ELEKTRONIK_RELEASES 0 newest_release)
+string(REGEX REPLACE "^.* " "" ELEKTRONIK_RELEASE_DATE "${newest_release}")
+
+# Manual pages, gzipped as Debian wants them. The build compresses them, so
+# installing only copies.
 set(ELEKTRONIK_MAN_PAGES)
 foreach(translation IN ITEMS . de)
     foreach(program IN ITEMS elektronik einheiten)
@@ -65,12 +99,16 @@ foreach(translation IN ITEMS . de)
     endforeach()
 endforeach()
 
-# The Debian changelog, made from the project's one changelog.
+# The Debian changelog, made from the project's one changelog and signed
+# by the maintainer. It depends on a file holding the maintainer, so that
+# a new maintainer signs it anew.
 set(ELEKTRONIK_CHANGELOG ${ELEKTRONIK_GENERATED_DIR}/changelog.gz)
+file(CONFIGURE OUTPUT ${ELEKTRONIK_GENERATED_DIR}/maintainer CONTENT "${ELEKTRONIK_MAINTAINER}\n")
 add_custom_command(OUTPUT ${ELEKTRONIK_CHANGELOG}
     COMMAND bash ${ELEKTRONIK_PACKAGING_DIR}/debian-changelog.sh ${ELEKTRONIK_PACKAGING_DIR}/changelog
         elektronik ${PROJECT_VERSION} ${ELEKTRONIK_MAINTAINER} ${ELEKTRONIK_CHANGELOG}
     DEPENDS ${ELEKTRONIK_PACKAGING_DIR}/changelog ${ELEKTRONIK_PACKAGING_DIR}/debian-changelog.sh
+        ${ELEKTRONIK_GENERATED_DIR}/maintainer
     COMMENT "Writing the Debian changelog"
     VERBATIM)
 add_custom_target(packaging_docs ALL DEPENDS ${ELEKTRONIK_MAN_PAGES} ${ELEKTRONIK_CHANGELOG})
@@ -78,14 +116,22 @@ add_custom_target(packaging_docs ALL DEPENDS ${ELEKTRONIK_MAN_PAGES} ${ELEKTRONI
 # Where Debian looks for them: under the package's name, in lower case
 # (CMAKE_INSTALL_DOCDIR would take the project's name).
 set(ELEKTRONIK_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/elektronik)
-install(FILES ${ELEKTRONIK_PACKAGING_DIR}/copyright ${ELEKTRONIK_CHANGELOG}
+configure_file(${ELEKTRONIK_PACKAGING_DIR}/copyright.in ${ELEKTRONIK_GENERATED_DIR}/copyright @ONLY)
+install(FILES ${ELEKTRONIK_GENERATED_DIR}/copyright ${ELEKTRONIK_CHANGELOG}
     DESTINATION ${ELEKTRONIK_DOC_DIR})
 
 # Debian package: `cpack -G DEB` in the build directory. The libraries the
-# programs link come from dpkg-shlibdeps alone (libqt6svg6 with them, which
-# also brings the SVG icon engine). Named by hand is only what is loaded at
-# run time, which no scan sees: the platform plugins and the fonts the
-# programs map their typefaces to.
+# programs link come from dpkg-shlibdeps alone: libqt6svg6, which also
+# brings the SVG icon engine, and libqt6gui6, which brings the X11 platform
+# plugin. Named by hand is only what is loaded at run time, which no scan
+# sees: the fonts the programs map their typefaces to, and the Wayland
+# platform plugin for a Wayland session (X11 works there too, through
+# Xwayland, so it is only recommended).
+# The fonts are fonts-liberation (1.07) alone: it is the only package with
+# Liberation Sans Narrow, the windows' main typeface, and the windows were
+# drawn and tested with its Liberation Sans and Mono. fonts-liberation2
+# brings second fonts of those two names, and then fontconfig, not this
+# package, would pick which one a window shows.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME elektronik)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -100,7 +146,14 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ELEKTRONIK_SOURCE_URL})
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
+# Read by cpack before it packages: cmake/PackageGuard.cmake refuses
+# placeholders.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageGuard.cmake)
+set(CPACK_ELEKTRONIK_PLACEHOLDERS ${ELEKTRONIK_PLACEHOLDERS})
+set(CPACK_ELEKTRONIK_DEVELOPMENT_PACKAGE ${ELEKTRONIK_DEVELOPMENT_PACKAGE})
 include(CPack)

@@ -6,6 +6,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace common {
@@ -38,9 +39,37 @@ CommandLineAnswer ending(int exitCode, const QString &output, const QString &err
     return {false, exitCode, output, error};
 }
 
-void print(const QString &text, std::FILE *stream)
+// Qt's parser words its errors in English, so they are said anew here.
+QString parseError(const QCommandLineParser &parser)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    const auto quoted = [](const QString &name) { return u'\'' + name + u'\''; };
+    QStringList unknown = parser.unknownOptionNames();
+    if (unknown.size() == 1)
+        return QStringLiteral("Unbekannte Option %1.").arg(quoted(unknown.constFirst()));
+    if (!unknown.isEmpty()) {
+        std::ranges::transform(unknown, unknown.begin(), quoted);
+        return QStringLiteral("Unbekannte Optionen %1.").arg(unknown.join(QStringLiteral(", ")));
+    }
+    // Every other error of the parser is about an option's value, and names
+    // the option as typed between quotes: an option that takes a value
+    // came without one, any other came with one.
+    const QString option = parser.errorText().section(u'\'', 1, 1);
+    QStringView name(option);
+    while (name.startsWith(u'-'))
+        name = name.mid(1);
+    if (std::ranges::find(kQtOptionsWithValue, name) != std::end(kQtOptionsWithValue))
+        return QStringLiteral("Die Option %1 braucht einen Wert.").arg(quoted(option));
+    return QStringLiteral("Die Option %1 nimmt keinen Wert.").arg(quoted(option));
+}
+
+// Whether all of text reached stream.
+bool print(const QString &text, std::FILE *stream)
+{
+    if (text.isEmpty())
+        return true;
+    const QByteArray bytes = text.toLocal8Bit();
+    return std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) == std::size_t(bytes.size())
+        && std::fflush(stream) == 0;
 }
 
 } // namespace
@@ -69,7 +98,7 @@ CommandLineAnswer answerCommandLine(const QStringList &arguments, const ProgramI
 
     const QString hint = QStringLiteral("Hilfe: %1 --help\n").arg(program.name);
     if (!parser.parse(arguments))
-        return ending(1, {}, program.name + QStringLiteral(": ") + parser.errorText() + u'\n' + hint);
+        return ending(1, {}, program.name + QStringLiteral(": ") + parseError(parser) + u'\n' + hint);
     if (parser.isSet(help)) {
         return ending(0,
                       QStringLiteral("Aufruf: %1 [Option]\n%2\nOhne Option öffnet sich das Programmfenster.\n\n"
@@ -95,9 +124,18 @@ std::optional<int> handleCommandLine(int argc, char *argv[], const ProgramInfo &
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLineAnswer answer = answerCommandLine(arguments, program);
-    print(answer.output, stdout);
-    print(answer.error, stderr);
+    return deliverAnswer(answerCommandLine(arguments, program), program, stdout, stderr);
+}
+
+std::optional<int> deliverAnswer(const CommandLineAnswer &answer, const ProgramInfo &program, std::FILE *output,
+                                 std::FILE *error)
+{
+    // A help text cut short must not look like a success to a script.
+    if (!print(answer.output, output)) {
+        print(program.name + QStringLiteral(": Die Standardausgabe lässt sich nicht schreiben.\n"), error);
+        return 1;
+    }
+    print(answer.error, error);
     if (answer.start)
         return std::nullopt;
     return answer.exitCode;

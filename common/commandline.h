@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdio>
 #include <optional>
 
 // The command line both programs answer before they open a window: --help
@@ -31,14 +32,22 @@ struct CommandLineAnswer {
 
 // Answers the arguments as main() got them, program path first.
 // No arguments start the program. --help wins over --version; both end
-// with status 0. An unknown option or a stray argument ends with status 1
-// and the parser's error. Qt's own options ("-platform offscreen",
+// with status 0. An unknown option, an option with a missing or an
+// unwanted value, or a stray argument ends with status 1 and a German
+// error naming it. Qt's own options ("-platform offscreen",
 // "-session <id>" from a session manager, ...) start the program and are
 // left for QApplication to read.
 CommandLineAnswer answerCommandLine(const QStringList &arguments, const ProgramInfo &program);
 
-// answerCommandLine() for main()'s argc and argv, with its text printed.
-// Returns the exit status when the program is to end without a window.
+// Prints the answer's output to output and its error to error. Returns
+// nothing when the program is to open its window, else the exit status:
+// the answer's, or 1 with a German error when the output could not be
+// written in full (a full disk, a closed standard output).
+std::optional<int> deliverAnswer(const CommandLineAnswer &answer, const ProgramInfo &program, std::FILE *output,
+                                 std::FILE *error);
+
+// answerCommandLine() for main()'s argc and argv, delivered to standard
+// output and standard error.
 std::optional<int> handleCommandLine(int argc, char *argv[], const ProgramInfo &program);
 
 } // namespace common

@@ -29,11 +29,10 @@ struct PartTable {
 constexpr Series kResistorSeries[] = {kSeriesE12, kSeriesE24, kSeriesE96};
 constexpr Series kCapacitorSeries[] = {kSeriesE6, kSeriesE12};
 
-// By Part.
-constexpr PartTable kParts[] = {
-    {0.01, 1e11, {{{u"Ohm", 0}, {u"kOhm", 3}, {u"MOhm", 6}, {u"GOhm", 9}}}, kResistorSeries},
-    {1e-13, 10.0, {{{u"pF", -12}, {u"nF", -9}, {u"\u00B5F", -6}, {u"F", 0}}}, kCapacitorSeries},
-};
+constexpr PartTable kResistors{
+    0.01, 1e11, {{{u"Ohm", 0}, {u"kOhm", 3}, {u"MOhm", 6}, {u"GOhm", 9}}}, kResistorSeries};
+constexpr PartTable kCapacitors{
+    1e-13, 10.0, {{{u"pF", -12}, {u"nF", -9}, {u"\u00B5F", -6}, {u"F", 0}}}, kCapacitorSeries};
 
 // Two values this close in ratio count as equally near: a value computed
 // as the geometric mean of two neighbours is off by a rounding at most.
@@ -41,7 +40,15 @@ constexpr double kTie = 1e-12;
 
 const PartTable &tableOf(Part part)
 {
-    return kParts[static_cast<int>(part)];
+    // Named, not indexed by the enum's order: a Part added without its
+    // table is a compiler warning here.
+    switch (part) {
+    case Part::Resistor:
+        return kResistors;
+    case Part::Capacitor:
+        return kCapacitors;
+    }
+    Q_UNREACHABLE();
 }
 
 bool inRange(double value, const PartTable &table)

@@ -6,6 +6,38 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+bool matches(const QString &text, const QString &pattern)
+{
+    return pattern.isEmpty() ? text.isEmpty()
+                             : QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)
+                                   .match(text)
+                                   .hasMatch();
+}
+
+const common::ProgramInfo kProgram{QStringLiteral("elektronik"), QStringLiteral("Rechner.")};
+
+struct FileCloser {
+    void operator()(std::FILE *file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+QString contents(std::FILE *file)
+{
+    std::rewind(file);
+    QByteArray bytes;
+    char buffer[256];
+    while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, file))
+        bytes.append(buffer, qsizetype(read));
+    return QString::fromLocal8Bit(bytes);
+}
+
+} // namespace
+
 // Without an application object, as main() asks before its QApplication.
 class CommandLineTest : public QObject
 {
@@ -14,6 +46,8 @@ class CommandLineTest : public QObject
 private slots:
     void answers_data();
     void answers();
+    void delivery_data();
+    void delivery();
 };
 
 void CommandLineTest::answers_data()
@@ -26,7 +60,7 @@ void CommandLineTest::answers_data()
 
     const QString help = QStringLiteral("^Aufruf: elektronik \\[Option\\]\nRechner\\.\n.*"
                                         "\n  -h, --help +[^\n]+\n  -v, --version +[^\n]+\n$");
-    const QString version = QStringLiteral("^elektronik \\d+\\.\\d+\\.\\d+\n$");
+    const QString version = "^elektronik " + QRegularExpression::escape(QStringLiteral(ELEKTRONIK_VERSION)) + "\n$";
     const QString hint = QStringLiteral("\nHilfe: elektronik --help\n$");
     QTest::newRow("no arguments") << QStringList{} << true << 0 << QString() << QString();
     QTest::newRow("--help") << QStringList{"--help"} << false << 0 << help << QString();
@@ -35,11 +69,24 @@ void CommandLineTest::answers_data()
     QTest::newRow("-v") << QStringList{"-v"} << false << 0 << version << QString();
     QTest::newRow("help wins over version") << QStringList{"-v", "-h"} << false << 0 << help << QString();
     QTest::newRow("unknown long option") << QStringList{"--hilfe"} << false << 1 << QString()
-                                         << "^elektronik: Unknown option 'hilfe'\\." + hint;
+                                         << "^elektronik: Unbekannte Option 'hilfe'\\." + hint;
     QTest::newRow("unknown short option") << QStringList{"-x"} << false << 1 << QString()
-                                          << "^elektronik: Unknown option 'x'\\." + hint;
+                                          << "^elektronik: Unbekannte Option 'x'\\." + hint;
+    QTest::newRow("two unknown options") << QStringList{"--gibtsnicht", "-x"} << false << 1 << QString()
+                                         << "^elektronik: Unbekannte Optionen 'gibtsnicht', 'x'\\." + hint;
+    QTest::newRow("unknown option beside a Qt option") << QStringList{"-platform", "xcb", "-x"} << false << 1
+                                                       << QString() << "^elektronik: Unbekannte Option 'x'\\." + hint;
     QTest::newRow("option with a value it does not take") << QStringList{"--version=2"} << false << 1 << QString()
-                                                           << "^elektronik: Unexpected value after '--version'\\." + hint;
+                                                           << "^elektronik: Die Option '--version' nimmt keinen Wert\\." + hint;
+    QTest::newRow("short option with a value") << QStringList{"-h=ja"} << false << 1 << QString()
+                                               << "^elektronik: Die Option '-h' nimmt keinen Wert\\." + hint;
+    QTest::newRow("Qt flag with a value") << QStringList{"-reverse=1"} << false << 1 << QString()
+                                          << "^elektronik: Die Option '-reverse' nimmt keinen Wert\\." + hint;
+    QTest::newRow("Qt option without its value") << QStringList{"-platform"} << false << 1 << QString()
+                                                 << "^elektronik: Die Option '-platform' braucht einen Wert\\." + hint;
+    QTest::newRow("Qt option with two dashes, without its value")
+        << QStringList{"-reverse", "--style"} << false << 1 << QString()
+        << "^elektronik: Die Option '--style' braucht einen Wert\\." + hint;
     QTest::newRow("stray argument") << QStringList{"datei.txt"} << false << 1 << QString()
                                     << "^elektronik: Unerwartetes Argument 'datei.txt'\\." + hint;
     QTest::newRow("Qt's platform option") << QStringList{"-platform", "offscreen"} << true << 0 << QString()
@@ -60,18 +107,58 @@ void CommandLineTest::answers()
     QFETCH(QString, error);
 
     arguments.prepend(QStringLiteral("/usr/bin/elektronik"));
-    const common::CommandLineAnswer answer =
-        common::answerCommandLine(arguments, {QStringLiteral("elektronik"), QStringLiteral("Rechner.")});
+    const common::CommandLineAnswer answer = common::answerCommandLine(arguments, kProgram);
     QCOMPARE(answer.start, start);
     QCOMPARE(answer.exitCode, exitCode);
-    const auto matches = [](const QString &text, const QString &pattern) {
-        return pattern.isEmpty() ? text.isEmpty()
-                                 : QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)
-                                       .match(text)
-                                       .hasMatch();
-    };
     QVERIFY2(matches(answer.output, output), qPrintable(answer.output));
     QVERIFY2(matches(answer.error, error), qPrintable(answer.error));
+}
+
+// What reaches the two streams, and the status when standard output is a
+// full device, as in "elektronik --help >/dev/full".
+void CommandLineTest::delivery_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("outputFull");
+    QTest::addColumn<int>("status"); // -1: the window opens
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("error");
+
+    const QString cannotWrite = QStringLiteral("^elektronik: Die Standardausgabe lässt sich nicht schreiben\\.\n$");
+    QTest::newRow("help") << QStringList{"--help"} << false << 0 << "^Aufruf: elektronik .*--version" << QString();
+    QTest::newRow("unknown option") << QStringList{"-x"} << false << 1 << QString()
+                                    << "^elektronik: Unbekannte Option 'x'\\.\nHilfe: elektronik --help\n$";
+    QTest::newRow("help, output full") << QStringList{"--help"} << true << 1 << QString() << cannotWrite;
+    QTest::newRow("version, output full") << QStringList{"-v"} << true << 1 << QString() << cannotWrite;
+    QTest::newRow("unknown option, output full") << QStringList{"-x"} << true << 1 << QString()
+                                                 << "^elektronik: Unbekannte Option 'x'\\.";
+    QTest::newRow("no arguments, output full") << QStringList{} << true << -1 << QString() << QString();
+}
+
+void CommandLineTest::delivery()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, outputFull);
+    QFETCH(int, status);
+    QFETCH(QString, output);
+    QFETCH(QString, error);
+
+    const File out(outputFull ? std::fopen("/dev/full", "w") : std::tmpfile());
+    const File err(std::tmpfile());
+    if (outputFull && !out)
+        QSKIP("no /dev/full on this system");
+    QVERIFY(out && err);
+    arguments.prepend(QStringLiteral("/usr/bin/elektronik"));
+    const std::optional<int> exitCode =
+        common::deliverAnswer(common::answerCommandLine(arguments, kProgram), kProgram, out.get(), err.get());
+
+    QCOMPARE(exitCode.value_or(-1), status);
+    if (!outputFull) {
+        const QString printed = contents(out.get());
+        QVERIFY2(matches(printed, output), qPrintable(printed));
+    }
+    const QString printedError = contents(err.get());
+    QVERIFY2(matches(printedError, error), qPrintable(printedError));
 }
 
 QTEST_APPLESS_MAIN(CommandLineTest)

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 using common::Part;
 
@@ -14,13 +15,15 @@ Q_DECLARE_METATYPE(common::Part)
 
 namespace {
 
-common::Series seriesNamed(const QString &name)
+// Empty for a name that is no series, which the test then reports.
+std::optional<common::Series> seriesNamed(const QString &name)
 {
-    for (const common::Series &series : {common::kSeriesE6, common::kSeriesE12, common::kSeriesE24}) {
+    for (const common::Series &series :
+         {common::kSeriesE6, common::kSeriesE12, common::kSeriesE24, common::kSeriesE96}) {
         if (series.name == name)
             return series;
     }
-    return common::kSeriesE96;
+    return std::nullopt;
 }
 
 } // namespace
@@ -92,7 +95,9 @@ void StandardValuesTest::nearest()
     QFETCH(Part, part);
     QFETCH(QString, series);
     QFETCH(QString, written);
-    QCOMPARE(common::nearestStandardValue(value, part, seriesNamed(series)), written);
+    const std::optional<common::Series> named = seriesNamed(series);
+    QVERIFY2(named, qPrintable(QStringLiteral("no series %1").arg(series)));
+    QCOMPARE(common::nearestStandardValue(value, part, *named), written);
     // No hint where there is no standard value.
     QCOMPARE(common::nearestStandardValues(value, part).isEmpty(), written.isEmpty());
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "form.h"
+#include "useractions.h"
 #include "warning.h"
 
 #include <QDialogButtonBox>
@@ -13,6 +14,8 @@
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 class WidgetsTest : public QObject
 {
@@ -45,6 +48,32 @@ public:
     }
 };
 
+// Shows the warning "falsche Eingabe", hands its box to `look` while it is
+// open and presses Enter on it. Returns what went wrong: no box came up, or
+// Enter left it open. Then every modal window is closed, so the test fails
+// at once instead of waiting in the box's event loop.
+QString answerWarning(const std::function<void(const QMessageBox *)> &look)
+{
+    // Ends the timer with this function: when warning() opens nothing, the
+    // timer must not fire later, in another test.
+    const QObject context;
+    QString fault = QStringLiteral("no modal window came up");
+    QTimer::singleShot(0, &context, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            fault = QStringLiteral("the active modal window is no message box");
+        } else {
+            look(box);
+            QTest::keyClick(box, Qt::Key_Return);
+            fault = box->isVisible() ? QStringLiteral("Enter left the box open") : QString();
+        }
+        if (!fault.isEmpty())
+            testing::closeModals();
+    });
+    common::warning(nullptr, QStringLiteral("falsche Eingabe"));
+    return fault;
+}
+
 } // namespace
 
 void WidgetsTest::warningBoxForm()
@@ -52,16 +81,13 @@ void WidgetsTest::warningBoxForm()
     QString title, text;
     int buttons = 0;
     QMessageBox::Icon icon = QMessageBox::Warning;
-    QTimer::singleShot(0, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
+    const QString fault = answerWarning([&](const QMessageBox *box) {
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
         buttons = int(box->buttons().size());
-        QTest::keyClick(box, Qt::Key_Return);
     });
-    common::warning(nullptr, QStringLiteral("falsche Eingabe"));
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
     QCOMPARE(title, QStringLiteral("Achtung"));
     QCOMPARE(text, QStringLiteral("falsche Eingabe"));
     QCOMPARE(icon, QMessageBox::NoIcon);
@@ -110,16 +136,13 @@ void WidgetsTest::okButtonHasNoIcon()
     QApplication::setStyle(buttonIcons ? new ButtonIconStyle(fusion) : fusion);
     QVERIFY(QApplication::style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons) == int(buttonIcons));
     bool iconless = false;
-    QTimer::singleShot(0, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
+    const QString fault = answerWarning([&](const QMessageBox *box) {
         iconless = !box->buttons().isEmpty();
         for (const QAbstractButton *button : box->buttons())
             iconless = iconless && button->icon().isNull();
-        QTest::keyClick(box, Qt::Key_Return);
     });
-    common::warning(nullptr, QStringLiteral("falsche Eingabe"));
     QApplication::setStyle(previous);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
     QVERIFY(iconless);
 }
 

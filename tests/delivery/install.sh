@@ -5,8 +5,9 @@
 # both programs side by side in bin/, desktop entries whose Exec and Icon
 # resolve inside the install, icons in the hicolor theme at their true
 # sizes, metainfo that launches an installed desktop entry, manual pages in
-# English and German that render without a warning, the copyright file and
-# changelog, and nothing else.
+# English and German that render without a warning and carry the date of
+# the changelog's newest release, the copyright file and changelog, and
+# nothing else.
 # Usage: install.sh <build dir>
 set -euo pipefail
 
@@ -84,8 +85,16 @@ done
 changelog="$prefix/share/doc/elektronik/changelog.gz"
 if [ -f "$changelog" ]; then
     zcat "$changelog" >"$prefix/changelog"
-    dpkg-parsechangelog -l "$prefix/changelog" -S Version >/dev/null \
-        || fail "share/doc/elektronik/changelog.gz is no Debian changelog"
+    if release=$(dpkg-parsechangelog -l "$prefix/changelog" -S Date); then
+        release=$(date -u -d "$release" +%F)
+        for page in "$prefix"/share/man/man1/*.1.gz "$prefix"/share/man/de/man1/*.1.gz; do
+            [ -f "$page" ] || continue
+            dated=$(zcat "$page" | awk '$1 == ".TH" {print $4; exit}')
+            [ "$dated" = "$release" ] || fail "${page#"$prefix"/} is dated $dated, not $release of the newest release"
+        done
+    else
+        fail "share/doc/elektronik/changelog.gz is no Debian changelog"
+    fi
     rm "$prefix/changelog"
 fi
 

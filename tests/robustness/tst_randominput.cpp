@@ -254,6 +254,12 @@ void RandomInputTest::randomActions()
             }
             action = QStringLiteral("pressing ") + button->objectName();
         }
+        // What the action queued runs now, as the user's event loop would
+        // run it before the next action: the checks see its effects, and a
+        // long run does not pile up queued events. processEvents() alone
+        // holds back some deferred deletes that a running loop carries out.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         recorder.take();
 
         for (const QLineEdit *edit : lineEdits) {

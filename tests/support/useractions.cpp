@@ -8,12 +8,24 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QFontMetrics>
 #include <QImage>
 #include <QMenu>
 #include <QTimer>
 
 namespace testing {
+
+namespace {
+
+// Delete as a keyboard sends it: X11, Wayland and Windows give it the text
+// DEL, which a key filter may well look at.
+void pressDelete(QWidget *widget)
+{
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_Delete, QString(QChar(0x7f)), Qt::NoModifier);
+}
+
+} // namespace
 
 QStringList texts(const QWidget *window, const QStringList &names)
 {
@@ -42,7 +54,7 @@ void typeInto(QLineEdit *field, const QString &text)
     field->setFocus(Qt::MouseFocusReason);
     field->selectAll();
     if (text.isEmpty()) {
-        QTest::keyClick(field, Qt::Key_Delete);
+        pressDelete(field);
         return;
     }
     QTest::keyClicks(field, text);
@@ -60,7 +72,7 @@ void clearField(QLineEdit *field)
     field->setFocus(Qt::MouseFocusReason);
     field->end(false);
     QTest::keyClick(field, Qt::Key_Home, Qt::ShiftModifier);
-    QTest::keyClick(field, Qt::Key_Delete);
+    pressDelete(field);
 }
 
 bool pick(QComboBox *combo, const QString &itemText)
@@ -147,6 +159,19 @@ void onNextModal(std::function<void(QWidget *)> action)
         action(modal);
     });
     timer->start();
+}
+
+void closeModals()
+{
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible() || top->windowModality() == Qt::NonModal)
+            continue;
+        // Rejecting returns from a dialog's exec(); other modal windows are hidden.
+        if (auto *dialog = qobject_cast<QDialog *>(top))
+            dialog->reject();
+        else
+            top->hide();
+    }
 }
 
 QString textPlacementFault(QLabel *label)

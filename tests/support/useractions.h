@@ -120,4 +120,9 @@ void click(QWidget *widget);
 // exec()), once it is showing. Use it before the call that opens it.
 void onNextModal(std::function<void(QWidget *)> action);
 
+// Closes every modal window still showing, so that a test that finds the
+// wrong window open fails at once instead of waiting in that window's
+// event loop until it is killed.
+void closeModals();
+
 } // namespace testing

@@ -5,6 +5,7 @@
 #include "amplifier2window.h"
 #include "curvewindows.h"
 #include "picture.h"
+#include "steps.h"
 #include "useractions.h"
 #include "warning.h"
 
@@ -21,6 +22,8 @@
 
 using namespace Qt::StringLiterals;
 using testing::child;
+using testing::fieldSteps;
+using testing::stepNames;
 
 namespace {
 
@@ -31,37 +34,6 @@ std::unique_ptr<common::Form> openWindow(const QString &name)
     if (name == u"Form1")
         return testing::openWindow<Form1>();
     return testing::openWindow<Form5>();
-}
-
-// Carries out steps such as "Text1=12" (types over the field's text) or
-// "Combo4=µA" (picks the item), in order.
-void enter(const QWidget *window, const QStringList &steps)
-{
-    for (const QString &step : steps) {
-        const QString name = step.section(u'=', 0, 0);
-        const QString value = step.section(u'=', 1);
-        if (name.startsWith(u"Combo"))
-            QVERIFY2(testing::pick(child<QComboBox>(window, name), value), qPrintable(step));
-        else
-            testing::typeInto(child<QLineEdit>(window, name), value);
-    }
-}
-
-// The texts of the named fields, as "Text8=3,000".
-QStringList shown(const QWidget *window, const QStringList &names)
-{
-    QStringList texts;
-    for (const QString &name : names)
-        texts.append(name + u'=' + child<QLineEdit>(window, name)->text());
-    return texts;
-}
-
-QStringList names(const QStringList &steps)
-{
-    QStringList list;
-    for (const QString &step : steps)
-        list.append(step.section(u'=', 0, 0));
-    return list;
 }
 
 void compute(const QWidget *window)
@@ -188,10 +160,10 @@ void AmplifierWindowsTest::calculates()
     QFETCH(QStringList, results);
     common::WarningRecorder recorder;
     const auto form = openWindow(window);
-    enter(form.get(), steps);
+    QCOMPARE(testing::doSteps(form.get(), steps), QString());
     compute(form.get());
     QCOMPARE(recorder.take(), QStringList());
-    QCOMPARE(shown(form.get(), names(results)), results);
+    QCOMPARE(fieldSteps(form.get(), stepNames(results)), results);
 }
 
 void AmplifierWindowsTest::standardValues_data()
@@ -223,9 +195,9 @@ void AmplifierWindowsTest::standardValues()
     QFETCH(QStringList, hints);
     common::WarningRecorder recorder;
     const auto form = openWindow(window);
-    enter(form.get(), exampleFor(window));
+    QCOMPARE(testing::doSteps(form.get(), exampleFor(window)), QString());
     compute(form.get());
-    enter(form.get(), then);
+    QCOMPARE(testing::doSteps(form.get(), then), QString());
     compute(form.get());
     QCOMPARE(testing::hints(form.get(), resultsOf(window)), hints);
 }
@@ -256,10 +228,10 @@ void AmplifierWindowsTest::refuses()
     QFETCH(QStringList, kept);
     common::WarningRecorder recorder;
     const auto form = openWindow(window);
-    enter(form.get(), steps);
+    QCOMPARE(testing::doSteps(form.get(), steps), QString());
     compute(form.get());
     QCOMPARE(recorder.take(), QStringList{kWrongInput});
-    QCOMPARE(shown(form.get(), names(kept)), kept);
+    QCOMPARE(fieldSteps(form.get(), stepNames(kept)), kept);
     for (const QString &result : resultsOf(window))
         QCOMPARE(child<QLineEdit>(form.get(), result)->text(), QString());
 }
@@ -280,16 +252,16 @@ void AmplifierWindowsTest::emptiedFieldBecomesZero()
     QFETCH(QString, field);
     common::WarningRecorder recorder;
     const auto form = openWindow(window);
-    enter(form.get(), exampleFor(window));
+    QCOMPARE(testing::doSteps(form.get(), exampleFor(window)), QString());
     compute(form.get());
-    const QStringList before = shown(form.get(), resultsOf(window));
+    const QStringList before = fieldSteps(form.get(), resultsOf(window));
     QVERIFY(!before.first().endsWith(u'='));
 
     testing::clearField(child<QLineEdit>(form.get(), field));
     compute(form.get());
     QCOMPARE(child<QLineEdit>(form.get(), field)->text(), u"0"_s);
     QCOMPARE(recorder.take(), QStringList{kWrongInput});
-    QCOMPARE(shown(form.get(), resultsOf(window)), before);
+    QCOMPARE(fieldSteps(form.get(), resultsOf(window)), before);
 }
 
 void AmplifierWindowsTest::clickSelectsAllThenTypingReplaces_data()
@@ -355,7 +327,7 @@ void AmplifierWindowsTest::unitPick()
     QFETCH(QString, field);
     QFETCH(QString, left);
     const auto form = openWindow(window);
-    enter(form.get(), exampleFor(window));
+    QCOMPARE(testing::doSteps(form.get(), exampleFor(window)), QString());
     QVERIFY(testing::pick(child<QComboBox>(form.get(), selector), unit));
     QCOMPARE(child<QLineEdit>(form.get(), field)->text(), left);
 }

@@ -5,6 +5,7 @@
 
 #include "colours.h"
 #include "entryfield.h"
+#include "steps.h"
 #include "useractions.h"
 
 #include <QApplication>
@@ -281,17 +282,7 @@ void CouplingCapWindowTest::standardValues()
     QFETCH(QStringList, then);
     QFETCH(QString, hint);
     calculate(kLeft, "10", "k Ohm", "20", "Hz");
-    for (const QString &step : then) {
-        const QString name = step.section(u'=', 0, 0).section(u'+', 0, 0);
-        if (step.startsWith(u"Command"))
-            testing::click(testing::child<QPushButton>(m_form.get(), step));
-        else if (step.startsWith(u"Combo"))
-            QVERIFY(testing::pick(selector(name), step.section(u'=', 1)));
-        else if (step.contains(u'+'))
-            testing::typeAppend(field(name), step.section(u'+', 1));
-        else
-            testing::typeInto(field(name), step.section(u'=', 1));
-    }
+    QCOMPARE(testing::doSteps(m_form.get(), then), QString());
     QVERIFY(m_form.warnings().isEmpty());
     QCOMPARE(testing::hints(m_form.get(), kLeft.results), QStringList(4, hint));
     QCOMPARE(testing::hints(m_form.get(), kRight.results), QStringList(3, QString()));

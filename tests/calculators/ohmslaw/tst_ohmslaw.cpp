@@ -31,6 +31,8 @@ void OhmsLawTest::solve_data()
     const QString micro = QStringLiteral("\u00B5");
     QTest::newRow("12 V, 2,2 kOhm: current in mA")
         << "12" << "V" << "0" << "mA" << "2,2" << "kOhm" << Outcome::Current << 12.0 / 2.2 << "";
+    QTest::newRow("-12 V pasted, 2,2 kOhm: negative current in mA")
+        << "-12" << "V" << "0" << "mA" << "2,2" << "kOhm" << Outcome::Current << -12.0 / 2.2 << "";
     QTest::newRow("10 V, 2 mA: resistance in kOhm")
         << "10" << "V" << "2" << "mA" << "0" << "kOhm" << Outcome::Resistance << 5.0 << "";
     QTest::newRow("1 µA, 1 MOhm: voltage in mV")
