@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Elektronik developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Captures the bottom rows of an X window, the client area below its menu
-bar, as the X server shows them, into a PNG file.
+bar, as the X server shows them, into a picture file (PPM).
 
     capture.py settle <window> <rows> <picture> <seconds>
         captures again and again until the window shows a state it showed
@@ -17,10 +17,8 @@ Either fails when the time is up. Goes through Xlib by Debian's python3, so
 nothing but the X libraries is needed."""
 
 import ctypes
-import struct
 import sys
 import time
-import zlib
 
 # A state seen again after this many seconds is no passing one, such as a
 # window not painted yet.
@@ -80,39 +78,25 @@ def capture(display, window, rows):
     return width, height, bytes(rgb)
 
 
-def write_png(path, shot):
+def write_ppm(path, shot):
     width, height, rgb = shot
-
-    def chunk(kind, body):
-        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
-    rows = b"".join(b"\0" + rgb[y * 3 * width:(y + 1) * 3 * width] for y in range(height))
     with open(path, "wb") as out:
-        out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
-                  + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+        out.write(b"P6\n%d %d\n255\n" % (width, height) + rgb)
 
 
-def read_png(path):
-    """Reads back a picture written by write_png."""
+def read_ppm(path):
+    """Reads back a picture written by write_ppm."""
     with open(path, "rb") as source:
-        data = source.read()
-    width, height = struct.unpack(">II", data[16:24])
-    start = data.index(b"IDAT") + 4
-    length = struct.unpack(">I", data[start - 8:start - 4])[0]
-    rows = zlib.decompress(data[start:start + length])
-    stride = 3 * width + 1
-    return width, height, b"".join(rows[y * stride + 1:(y + 1) * stride] for y in range(height))
+        _, size, _, rgb = source.read().split(b"\n", 3)
+    width, height = map(int, size.split())
+    return width, height, rgb
 
 
 def differing_pixels(shot, reference):
     if shot[:2] != reference[:2]:
         return max(shot[0] * shot[1], reference[0] * reference[1])
-    line = 3 * shot[0]
-    count = 0
-    for start in range(0, len(shot[2]), line):
-        a, b = shot[2][start:start + line], reference[2][start:start + line]
-        if a != b:
-            count += sum(a[i:i + 3] != b[i:i + 3] for i in range(0, line, 3))
-    return count
+    a, b = shot[2], reference[2]
+    return sum(a[i:i + 3] != b[i:i + 3] for i in range(0, len(a), 3))
 
 
 def settle(display, window, rows, path, seconds):
@@ -122,7 +106,7 @@ def settle(display, window, rows, path, seconds):
         shot = capture(display, window, rows)
         now = time.monotonic()
         if now - first_seen.setdefault(shot, now) >= SETTLED:
-            write_png(path, shot)
+            write_ppm(path, shot)
             return 0
         time.sleep(PAUSE)
     print(f"window {window:#x} did not settle within {seconds} s", file=sys.stderr)
@@ -135,12 +119,12 @@ def match(display, window, rows, path, reference, seconds):
     while time.monotonic() < deadline:
         shot = capture(display, window, rows)
         if shot == reference:
-            write_png(path, shot)
+            write_ppm(path, shot)
             return 0
         seen.add(shot)
         time.sleep(PAUSE)
     closest = min(seen, key=lambda shot: differing_pixels(shot, reference))
-    write_png(path, closest)
+    write_ppm(path, closest)
     print(f"at best {differing_pixels(closest, reference)} pixels differ", file=sys.stderr)
     return 1
 
@@ -152,7 +136,7 @@ def main(args):
     mode, window, rows, path = args[0], int(args[1], 0), int(args[2]), args[3]
     if mode == "settle":
         return settle(display, window, rows, path, float(args[4]))
-    return match(display, window, rows, path, read_png(args[4]), float(args[5]))
+    return match(display, window, rows, path, read_ppm(args[4]), float(args[5]))
 
 
 if __name__ == "__main__":

@@ -65,14 +65,14 @@ look() {
     fi
     case $run in
     desktop)
-        python3 "$here/capture.py" settle "$window" "$rows" "$work/$key.desktop.png" 20 \
+        python3 "$here/capture.py" settle "$window" "$rows" "$work/$key.desktop.ppm" 20 \
             || fail "$key did not settle on the desktop's look" ;;
     plain)
-        if ! python3 "$here/capture.py" match "$window" "$rows" "$work/$key.plain.png" \
-            "$work/$key.desktop.png" 6; then
+        if ! python3 "$here/capture.py" match "$window" "$rows" "$work/$key.plain.ppm" \
+            "$work/$key.desktop.ppm" 6; then
             mkdir -p "$kept"
-            cp "$work/$key.desktop.png" "$work/$key.plain.png" "$kept/"
-            fail "$key looks different on the desktop's look: $kept/$key.desktop.png, plain: $kept/$key.plain.png"
+            cp "$work/$key.desktop.ppm" "$work/$key.plain.ppm" "$kept/"
+            fail "$key looks different on the desktop's look: $kept/$key.desktop.ppm, plain: $kept/$key.plain.ppm"
         else
             echo "$key the same plainly and on the desktop's look"
         fi ;;
