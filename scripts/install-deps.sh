@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake clang libclang-rt-14-dev clazy
-    qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
+    qt6-base-dev qt6-svg-dev libqt6svg6
     fonts-liberation
     xvfb xauth xclip x11-utils xdotool python3
     qt6ct weston qt6-wayland
