@@ -13,9 +13,6 @@
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 class WidgetsTest : public QObject
 {
@@ -48,32 +45,6 @@ public:
     }
 };
 
-// Shows the warning "falsche Eingabe", hands its box to `look` while it is
-// open and presses Enter on it. Returns what went wrong: no box came up, or
-// Enter left it open. Then every modal window is closed, so the test fails
-// at once instead of waiting in the box's event loop.
-QString answerWarning(const std::function<void(const QMessageBox *)> &look)
-{
-    // Ends the timer with this function: when warning() opens nothing, the
-    // timer must not fire later, in another test.
-    const QObject context;
-    QString fault = QStringLiteral("no modal window came up");
-    QTimer::singleShot(0, &context, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            fault = QStringLiteral("the active modal window is no message box");
-        } else {
-            look(box);
-            QTest::keyClick(box, Qt::Key_Return);
-            fault = box->isVisible() ? QStringLiteral("Enter left the box open") : QString();
-        }
-        if (!fault.isEmpty())
-            testing::closeModals();
-    });
-    common::warning(nullptr, QStringLiteral("falsche Eingabe"));
-    return fault;
-}
-
 } // namespace
 
 void WidgetsTest::warningBoxForm()
@@ -81,7 +52,7 @@ void WidgetsTest::warningBoxForm()
     QString title, text;
     int buttons = 0;
     QMessageBox::Icon icon = QMessageBox::Warning;
-    const QString fault = answerWarning([&](const QMessageBox *box) {
+    const QString fault = testing::answerWarning([&](const QMessageBox *box) {
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
@@ -136,7 +107,7 @@ void WidgetsTest::okButtonHasNoIcon()
     QApplication::setStyle(buttonIcons ? new ButtonIconStyle(fusion) : fusion);
     QVERIFY(QApplication::style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons) == int(buttonIcons));
     bool iconless = false;
-    const QString fault = answerWarning([&](const QMessageBox *box) {
+    const QString fault = testing::answerWarning([&](const QMessageBox *box) {
         iconless = !box->buttons().isEmpty();
         for (const QAbstractButton *button : box->buttons())
             iconless = iconless && button->icon().isNull();

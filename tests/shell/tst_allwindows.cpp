@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "picture.h"
-#include "warning.h"
+#include "useractions.h"
 #include "windowrows.h"
 
 #include <QAbstractButton>
@@ -20,7 +20,6 @@
 #include <QStyle>
 #include <QStyleHints>
 #include <QTest>
-#include <QTimer>
 
 
 // Checks that hold for every window of both programs: every caption is
@@ -232,30 +231,14 @@ void AllWindowsTest::warningBoxFollowsDesktop()
     const DarkDesktop dark;
     QColor text;
     QColor background;
-    // The box runs its own modal loop; it is read and closed from inside it.
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, &poll, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
+    const QString fault = testing::answerWarning([&](const QMessageBox *box) {
         const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
         text = label ? label->palette().color(label->foregroundRole()) : QColor();
         background = box->palette().color(box->backgroundRole());
-        poll.stop();
-        box->close();
     });
-    poll.start(10);
-    // Should the box not be recognised, it is closed anyway, so the test
-    // fails instead of waiting in the box's loop.
-    QTimer::singleShot(5000, &poll, [&poll] {
-        poll.stop();
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    });
-    common::warning(nullptr, QStringLiteral("falsche Eingabe"));
-    QVERIFY2(text.isValid(), "no warning box appeared");
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
     QCOMPARE(background, QApplication::palette().color(QPalette::Window));
-    QVERIFY2(std::abs(text.lightness() - background.lightness()) >= 128,
+    QVERIFY2(text.isValid() && std::abs(text.lightness() - background.lightness()) >= 128,
              qPrintable(QStringLiteral("%1 on %2").arg(text.name(), background.name())));
 }
 

@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTimer>
 
 namespace testing {
@@ -159,6 +160,28 @@ void onNextModal(std::function<void(QWidget *)> action)
         action(modal);
     });
     timer->start();
+}
+
+QString answerWarning(const std::function<void(const QMessageBox *)> &look)
+{
+    // Ends the timer with this function: when warning() opens nothing, the
+    // timer must not fire later, in another test.
+    const QObject context;
+    QString fault = QStringLiteral("no modal window came up");
+    QTimer::singleShot(0, &context, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            fault = QStringLiteral("the active modal window is no message box");
+        } else {
+            look(box);
+            QTest::keyClick(box, Qt::Key_Return);
+            fault = box->isVisible() ? QStringLiteral("Enter left the box open") : QString();
+        }
+        if (!fault.isEmpty())
+            testing::closeModals();
+    });
+    common::warning(nullptr, QStringLiteral("falsche Eingabe"));
+    return fault;
 }
 
 void closeModals()

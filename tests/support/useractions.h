@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <QTest>
@@ -124,5 +125,11 @@ void onNextModal(std::function<void(QWidget *)> action);
 // wrong window open fails at once instead of waiting in that window's
 // event loop until it is killed.
 void closeModals();
+
+// Shows the warning "falsche Eingabe", hands its box to `look` while it is
+// open and presses Enter on it. Returns what went wrong: no box came up, or
+// Enter left it open. Then every modal window is closed, so the test fails
+// at once instead of waiting in the box's event loop.
+QString answerWarning(const std::function<void(const QMessageBox *)> &look);
 
 } // namespace testing
