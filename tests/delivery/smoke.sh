@@ -60,14 +60,20 @@ check_frame() {
     esac
 }
 
+# That the process shows the window, and the window's frame.
+check_window() {
+    local pid=$1 window=$2 caption=$3 placement=$4
+    [ "$(xdotool getwindowpid "$window")" = "$pid" ] || fail "\"$caption\" belongs to another process"
+    check_frame "$window" "$caption" "$placement"
+}
+
 # Prints the id of the window with this caption once the process shows it,
-# after checking its frame.
+# after checking it.
 framed_window() {
     local pid=$1 caption=$2 placement=$3 window
     window=$(xsession_wait_window "$caption") \
         || fail "no window \"$caption\"; the program shows:"$'\n'"$(xsession_titles "$pid")"
-    [ "$(xdotool getwindowpid "$window")" = "$pid" ] || fail "\"$caption\" belongs to another process"
-    check_frame "$window" "$caption" "$placement"
+    check_window "$pid" "$window" "$caption" "$placement"
     echo "$window"
 }
 
@@ -80,42 +86,21 @@ click_control() {
 main=$(framed_window "$main_pid" "Elektronik Berechnungen" placed) || exit 1
 echo "main window shown"
 
-# Menu bar order: Verstärker, I-U-R, Einheiten, VB Farbcode,
-# Frequenz-Wellenlänge, Koppel-C, R-Farbcode.
-# Menu bar index | item of its drop-down menu (0: none) | caption | placement
-windows=(
-    "1|0|Strom-Spannung-Widerstand|placed"
-    "0|2|Verstärker Berechnung|unplaced"
-    "3|0|VB Farbcode|unplaced"
-    "5|0|Koppel-Kondensator|placed"
-    "6|0|Widerstands Farbcode|unplaced"
-)
-for row in "${windows[@]}"; do
-    IFS='|' read -r index item caption placement <<<"$row"
-    xsession_menu_item "$main" "$index" "$item"
-    form=$(framed_window "$main_pid" "$caption" "$placement") || exit 1
-    xsession_close "$form" || fail "\"$caption\" did not close"
+# Every window of the menus, and a warning box from "Frequenz -
+# Wellenlänge", whose "Berechne" warns with no frequency given.
+visit() {
+    local window=$1 caption=$2 placement=$3 box
+    check_window "$main_pid" "$window" "$caption" "$placement"
     echo "\"$caption\" titled and $placement"
-done
-
-xsession_menu_item "$main" 0 1
-form=$(framed_window "$main_pid" "Verstärker-Berechnung" placed) || exit 1
-for item in "1|Kennlinie-Beispiel" "2|Kennlinie Beispiel"; do
-    xsession_menu_item "$form" 0 "${item%%|*}"
-    picture=$(framed_window "$main_pid" "${item#*|}" placed) || exit 1
-    xsession_close "$picture" || fail "\"${item#*|}\" did not close"
-done
-xsession_close "$form" || fail "\"Verstärker-Berechnung\" did not close"
-echo "\"Verstärker-Berechnung\" and its two pictures titled and placed"
-
-xsession_menu_item "$main" 4
-form=$(framed_window "$main_pid" "Frequenz - Wellenlänge" placed) || exit 1
-# "Berechne" with no frequency given warns.
-click_control "$form" 3720 6960 1695 375
-box=$(framed_window "$main_pid" "Achtung" any) || exit 1
-xsession_close "$box" || fail "the warning box did not close"
-xsession_close "$form" || fail "\"Frequenz - Wellenlänge\" did not close"
-echo "\"Frequenz - Wellenlänge\" and its warning box titled and placed"
+    if [ "$caption" = "Frequenz - Wellenlänge" ]; then
+        click_control "$window" 3720 6960 1695 375
+        box=$(framed_window "$main_pid" "Achtung" any) || exit 1
+        xsession_close "$box" || fail "the warning box did not close"
+        echo "its warning box titled"
+    fi
+}
+xsession_each_window "$main" visit \
+    || fail "not every window opened and closed; the program shows:"$'\n'"$(xsession_titles "$main_pid")"
 
 xsession_menu_item "$main" 2
 converter=$(xsession_wait_window "Umrechnung") || fail "\"Einheiten\" showed no converter window"

@@ -79,48 +79,20 @@ look() {
     esac
 }
 
-# Menu bar index | item of its drop-down menu (0: none) | caption |
-# client height in twips | window
-windows=(
-    "0|1|Verstärker-Berechnung|5055|Form1"
-    "0|2|Verstärker Berechnung|6000|Form5"
-    "1|0|Strom-Spannung-Widerstand|4650|Form6"
-    "3|0|VB Farbcode|3585|Form7"
-    "4|0|Frequenz - Wellenlänge|9945|Form8"
-    "5|0|Koppel-Kondensator|8250|Form9"
-    "6|0|Widerstands Farbcode|6780|Form10"
-    "2|0|Umrechnung|5895|einheiten"
-)
-# Item of the "Verstärker-Berechnung" menu | caption | client height in
-# twips | window
-pictures=(
-    "1|Kennlinie-Beispiel|8550|Form2"
-    "2|Kennlinie Beispiel|7470|Form4"
-)
+# Looks at a window that xsession_each_window opened, in the run under way.
+visit() { look "$run" "${2// /_}" "$1" "$4"; }
 
 # Opens every window of both programs in turn and looks at it.
 visit_windows() {
-    local run=$1 main row index item caption twips key form picture
+    local run=$1 main converter
     main=$(xsession_wait_window "Elektronik Berechnungen") \
         || { fail "no main window in the $run run:"$'\n'"$(cat "$work/$run.log")"; return; }
     look "$run" Form3 "$main" 3300
-    for row in "${windows[@]}"; do
-        IFS='|' read -r index item caption twips key <<<"$row"
-        xsession_menu_item "$main" "$index" "$item"
-        form=$(xsession_wait_window "$caption") || { fail "\"$caption\" did not open in the $run run"; continue; }
-        look "$run" "$key" "$form" "$twips"
-        if [ "$key" = Form1 ]; then
-            for row in "${pictures[@]}"; do
-                IFS='|' read -r item caption twips key <<<"$row"
-                xsession_menu_item "$form" 0 "$item"
-                picture=$(xsession_wait_window "$caption") \
-                    || { fail "\"$caption\" did not open in the $run run"; continue; }
-                look "$run" "$key" "$picture" "$twips"
-                xsession_close "$picture" || fail "\"$caption\" did not close"
-            done
-        fi
-        xsession_close "$form" || fail "a window did not close in the $run run"
-    done
+    xsession_each_window "$main" visit || fail "not every window opened and closed in the $run run"
+    xsession_menu_item "$main" 2
+    converter=$(xsession_wait_window Umrechnung) || { fail "no converter in the $run run"; return; }
+    look "$run" einheiten "$converter" 5895
+    xsession_close "$converter" || fail "the converter did not close in the $run run"
 }
 
 # Neither run takes a look from the desktop the check was started on; each

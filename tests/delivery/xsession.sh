@@ -18,6 +18,8 @@
 #                                  waits until it is gone
 # xsession_titles <pid>            prints the titles of the process's
 #                                  visible windows, one a line
+# xsession_each_window <main> <f>  opens every window of elektronik's menus
+#                                  in turn and runs f on each (see there)
 # xsession_cleanup                 ends all of the above; run it from a trap
 
 xsession_pids=()
@@ -160,5 +162,47 @@ xsession_titles() {
     local window
     for window in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
         xprop -id "$window" -notype _NET_WM_NAME | sed -n 's/^_NET_WM_NAME = //p'
+    done
+}
+
+# The windows of elektronik's menus: menu bar index | item of its drop-down
+# menu (0: none) | caption | where it opens (placed: where the program puts
+# it; unplaced: where the window manager does) | client height in twips.
+# The curve windows open from the menu of "Verstärker-Berechnung".
+xsession_windows=(
+    "0|1|Verstärker-Berechnung|placed|5055"
+    "0|2|Verstärker Berechnung|unplaced|6000"
+    "1|0|Strom-Spannung-Widerstand|placed|4650"
+    "3|0|VB Farbcode|unplaced|3585"
+    "4|0|Frequenz - Wellenlänge|placed|9945"
+    "5|0|Koppel-Kondensator|placed|8250"
+    "6|0|Widerstands Farbcode|unplaced|6780"
+)
+xsession_curve_windows=(
+    "1|Kennlinie-Beispiel|placed|8550"
+    "2|Kennlinie Beispiel|placed|7470"
+)
+
+# Opens each window of xsession_windows and the curve windows from the main
+# window <main> and runs `<f> <window id> <caption> <placement> <client
+# height in twips>` while it is open, then closes it. Returns 1 at the
+# first window that does not open or close.
+xsession_each_window() {
+    local main=$1 f=$2 row index item caption placement twips window curve
+    for row in "${xsession_windows[@]}"; do
+        IFS='|' read -r index item caption placement twips <<<"$row"
+        xsession_menu_item "$main" "$index" "$item"
+        window=$(xsession_wait_window "$caption") || return 1
+        "$f" "$window" "$caption" "$placement" "$twips"
+        if [ "$caption" = Verstärker-Berechnung ]; then
+            for row in "${xsession_curve_windows[@]}"; do
+                IFS='|' read -r item caption placement twips <<<"$row"
+                xsession_menu_item "$window" 0 "$item"
+                curve=$(xsession_wait_window "$caption") || return 1
+                "$f" "$curve" "$caption" "$placement" "$twips"
+                xsession_close "$curve" || return 1
+            done
+        fi
+        xsession_close "$window" || return 1
     done
 }
