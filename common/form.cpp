@@ -13,8 +13,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QShortcut>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>

@@ -46,10 +46,10 @@ void pinDesignedLook(QWidget *client, quint32 background);
 // A calculator window: a fixed-size client area of the given size in twips
 // below an optional menu bar, in the designed look (pinDesignedLook) with a
 // background colour (colour number, 0x00BBGGRR). Controls are children of
-// client(). Esc does not close it and
-// Enter presses no button: the windows have neither default nor cancel
-// buttons. It opens where placeWindow() puts it; left unplaced, it opens
-// where the window manager puts new windows.
+// client(). Esc does not close it and Enter presses no button: the windows
+// have neither default nor cancel buttons. It opens where placeWindow()
+// puts it; left unplaced, it opens where the window manager puts new
+// windows.
 class Form : public QDialog
 {
     Q_OBJECT
