@@ -64,6 +64,14 @@ if(ELEKTRONIK_PLACEHOLDERS)
     list(JOIN ELEKTRONIK_PLACEHOLDERS ", " placeholders)
     message(STATUS "Package metadata still placeholders, which cpack refuses: ${placeholders}")
 endif()
+# "Über Elektronik" names the version and, once it is a real one, the
+# source's address.
+set(about_source_url "${ELEKTRONIK_SOURCE_URL}")
+if("ELEKTRONIK_SOURCE_URL" IN_LIST ELEKTRONIK_PLACEHOLDERS)
+    set(about_source_url "")
+endif()
+set_property(SOURCE ${PROJECT_SOURCE_DIR}/shell/aboutbox.cpp DIRECTORY ${PROJECT_SOURCE_DIR}/shell APPEND PROPERTY COMPILE_DEFINITIONS
+    "ELEKTRONIK_VERSION=\"${PROJECT_VERSION}\"" "ELEKTRONIK_SOURCE_URL=\"${about_source_url}\"")
 
 set(ELEKTRONIK_GENERATED_DIR ${PROJECT_BINARY_DIR}/packaging)
 

@@ -4,6 +4,7 @@
 #include "form.h"
 
 #include "colours.h"
+#include "help.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -100,6 +101,7 @@ Form::Form(const QString &objectName, const QString &caption, int clientWidthTwi
     m_layout->setSpacing(0);
     m_layout->addWidget(m_client);
     m_layout->setSizeConstraint(QLayout::SetFixedSize);
+    addHelpKey(this);
 }
 
 QMenuBar *Form::addMenuBar()

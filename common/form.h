@@ -47,9 +47,9 @@ void pinDesignedLook(QWidget *client, quint32 background);
 // below an optional menu bar, in the designed look (pinDesignedLook) with a
 // background colour (colour number, 0x00BBGGRR). Controls are children of
 // client(). Esc does not close it and Enter presses no button: the windows
-// have neither default nor cancel buttons. It opens where placeWindow()
-// puts it; left unplaced, it opens where the window manager puts new
-// windows.
+// have neither default nor cancel buttons. F1 opens its help (help.h).
+// It opens where placeWindow() puts it; left unplaced, it opens where the
+// window manager puts new windows.
 class Form : public QDialog
 {
     Q_OBJECT
@@ -124,13 +124,13 @@ enum class Position {
 
 void placeWindow(QWidget &window, Position position, const QWidget *mainWindow);
 
-// Builds a fresh window of type F, places it and shows it modally, returning
-// when the user has closed it. No owner window: the window is modal to the
-// whole application.
-template <typename F>
-void showModal(Position position, const QWidget *mainWindow)
+// Builds a fresh window of type F from `arguments`, places it and shows it
+// modally, returning when the user has closed it. No owner window: the
+// window is modal to the whole application.
+template <typename F, typename... Arguments>
+void showModal(Position position, const QWidget *mainWindow, const Arguments &...arguments)
 {
-    F form;
+    F form(arguments...);
     placeWindow(form, position, mainWindow);
     form.exec();
 }

@@ -3,6 +3,7 @@
 
 #include "mainwindow.h"
 
+#include "aboutbox.h"
 #include "amplifier1window.h"
 #include "amplifier2window.h"
 #include "animatedpicture.h"
@@ -11,6 +12,7 @@
 #include "converterlauncher.h"
 #include "couplingcapwindow.h"
 #include "form.h"
+#include "help.h"
 #include "ohmslawwindow.h"
 #include "resistorcodewindow.h"
 #include "warning.h"
@@ -105,6 +107,14 @@ Form3::Form3()
     item(bar, QStringLiteral("koppel"), QStringLiteral("Koppel-C"), &Form3::koppel_Click);
     item(bar, QStringLiteral("farbe"), QStringLiteral("R-Farbcode"), &Form3::farbe_Click);
 
+    // Help stays at the right end, after every calculator.
+    QMenu *hilfe = bar->addMenu(QStringLiteral("Hilfe"));
+    hilfe->setObjectName(QStringLiteral("hilfe"));
+    hilfe->menuAction()->setObjectName(QStringLiteral("hilfe"));
+    item(hilfe, QStringLiteral("hilfezu"), QStringLiteral("Hilfe zu Elektronik"), &Form3::hilfezu_Click);
+    hilfe->actions().constLast()->setShortcut(QKeySequence(Qt::Key_F1));
+    item(hilfe, QStringLiteral("ueber"), QStringLiteral("Über Elektronik"), &Form3::ueber_Click);
+
     Form_Load();
 }
 
@@ -122,6 +132,14 @@ void Form3::farb_Click() { common::showModal<Form7>(Position::SystemDefault, thi
 void Form3::fre_Click() { common::showModal<Form8>(Position::CentredOverMain, this); }
 void Form3::koppel_Click() { common::showModal<Form9>(Position::CentredOverMain, this); }
 void Form3::farbe_Click() { common::showModal<Form10>(Position::SystemDefault, this); }
+
+void Form3::hilfezu_Click() { common::showHelp(this); }
+
+void Form3::ueber_Click()
+{
+    AboutBox about(this);
+    about.exec();
+}
 
 void Form3::ein_Click()
 {

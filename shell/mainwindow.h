@@ -9,7 +9,8 @@ class QPlainTextEdit;
 
 // "Elektronik Berechnungen", the main window. Its menu bar is the way to
 // every calculator: each item opens one calculator window modally, and
-// "Einheiten" starts the converter program.
+// "Einheiten" starts the converter program. "Hilfe", at its right end,
+// shows the overview of the calculators (also on F1) and "Über Elektronik".
 class Form3 : public QMainWindow
 {
     Q_OBJECT
@@ -27,4 +28,6 @@ public:
     void fre_Click();
     void koppel_Click();
     void farbe_Click();
+    void hilfezu_Click();
+    void ueber_Click();
 };

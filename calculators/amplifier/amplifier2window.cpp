@@ -5,6 +5,7 @@
 
 #include "curvewindows.h"
 #include "entryfield.h"
+#include "help.h"
 #include "picture.h"
 #include "resultfield.h"
 
@@ -137,5 +138,5 @@ void Form5::Command1_Click()
 
 void Form5::Image1_Click()
 {
-    common::showModal<Form4>(common::Position::CentredOnScreen, nullptr);
+    common::showModal<Form4>(common::Position::CentredOnScreen, nullptr, common::helpPage(this));
 }

@@ -6,6 +6,7 @@
 #include "colours.h"
 #include "curvewindows.h"
 #include "entryfield.h"
+#include "help.h"
 #include "picture.h"
 #include "resultfield.h"
 #include "warning.h"
@@ -207,12 +208,12 @@ void AmplifierWindow::refuseInput()
 
 void AmplifierWindow::kenn1_Click()
 {
-    common::showModal<Form2>(common::Position::CentredOnScreen, nullptr);
+    common::showModal<Form2>(common::Position::CentredOnScreen, nullptr, common::helpPage(this));
 }
 
 void AmplifierWindow::kenn2_Click()
 {
-    common::showModal<Form4>(common::Position::CentredOnScreen, nullptr);
+    common::showModal<Form4>(common::Position::CentredOnScreen, nullptr, common::helpPage(this));
 }
 
 } // namespace amplifier

@@ -3,6 +3,7 @@
 
 #include "curvewindows.h"
 
+#include "help.h"
 #include "picture.h"
 
 #include <QLabel>
@@ -23,9 +24,10 @@ constexpr common::Placement kForm4Layout[] = {
 
 } // namespace
 
-Form2::Form2()
+Form2::Form2(const QString &helpPage)
     : common::Form(QStringLiteral("Form2"), QStringLiteral("Kennlinie-Beispiel"), 12495, 8550, 0xC0FFC0)
 {
+    common::setHelpPage(this, helpPage);
     new common::Picture(QStringLiteral("Image1"), kPicture.toString(), kDescription.toString(), client());
     QLabel *hint = common::makeLabel(client(), QStringLiteral("Label1"),
                                      QStringLiteral("Bitte die entsprechende Kennlinie einsehen!"));
@@ -35,9 +37,10 @@ Form2::Form2()
     common::place(client(), kForm2Layout);
 }
 
-Form4::Form4()
+Form4::Form4(const QString &helpPage)
     : common::Form(QStringLiteral("Form4"), QStringLiteral("Kennlinie Beispiel"), 10170, 7470, 0xFFFF80)
 {
+    common::setHelpPage(this, helpPage);
     new common::Picture(QStringLiteral("Image1"), kPicture.toString(), kDescription.toString(), client());
     common::place(client(), kForm4Layout);
 }

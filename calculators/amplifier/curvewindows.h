@@ -6,13 +6,14 @@
 #include "form.h"
 
 // "Kennlinie-Beispiel": the characteristic-curve picture of a transistor
-// stage, with a hint to read the matching curve.
+// stage, with a hint to read the matching curve. Its help is `helpPage`,
+// that of the calculator that opened it.
 class Form2 : public common::Form
 {
     Q_OBJECT
 
 public:
-    Form2();
+    explicit Form2(const QString &helpPage);
 };
 
 // "Kennlinie Beispiel": the same picture on its own, a little smaller.
@@ -21,5 +22,5 @@ class Form4 : public common::Form
     Q_OBJECT
 
 public:
-    Form4();
+    explicit Form4(const QString &helpPage);
 };

@@ -25,10 +25,10 @@ namespace testing {
 
 using WindowFactory = std::function<std::unique_ptr<QWidget>()>;
 
-template <typename W>
-WindowFactory makeWindow()
+template <typename W, typename... Arguments>
+WindowFactory makeWindow(const Arguments &...arguments)
 {
-    return [] { return std::make_unique<W>(); };
+    return [=] { return std::make_unique<W>(arguments...); };
 }
 
 // Adds the column "factory" and one row per window; the main window only
@@ -38,8 +38,8 @@ inline void addWindowRows(bool withMainWindow)
     QTest::addColumn<WindowFactory>("factory");
     if (withMainWindow)
         QTest::newRow("Form3 Elektronik Berechnungen") << makeWindow<Form3>();
-    QTest::newRow("Form2 Kennlinie-Beispiel") << makeWindow<Form2>();
-    QTest::newRow("Form4 Kennlinie Beispiel") << makeWindow<Form4>();
+    QTest::newRow("Form2 Kennlinie-Beispiel") << makeWindow<Form2>(QStringLiteral("verstaerker1.html"));
+    QTest::newRow("Form4 Kennlinie Beispiel") << makeWindow<Form4>(QStringLiteral("verstaerker2.html"));
     QTest::newRow("Form1 Verstärker-Berechnung") << makeWindow<Form1>();
     QTest::newRow("Form5 Verstärker Berechnung") << makeWindow<Form5>();
     QTest::newRow("Form6 Strom-Spannung-Widerstand") << makeWindow<Form6>();

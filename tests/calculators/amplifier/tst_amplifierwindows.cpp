@@ -396,9 +396,9 @@ void AmplifierWindowsTest::curveWindows()
     QFETCH(QRect, picture);
     std::unique_ptr<common::Form> form;
     if (first)
-        form = std::make_unique<Form2>();
+        form = std::make_unique<Form2>(QStringLiteral("verstaerker1.html"));
     else
-        form = std::make_unique<Form4>();
+        form = std::make_unique<Form4>(QStringLiteral("verstaerker1.html"));
     QCOMPARE(form->windowTitle(), caption);
     QCOMPARE(form->client()->size(), client);
     QCOMPARE(testing::child<QWidget>(form.get(), "Image1")->geometry(), picture);
