@@ -3,6 +3,7 @@
 
 #include "help.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QScreen>
 #include <QShortcut>
@@ -40,6 +41,31 @@ constexpr QStringView kHelpWindowName = u"Hilfe";
 // A line length and a page height that read well, in the browser's font.
 constexpr int kReadableColumns = 80;
 constexpr int kReadableLines = 40;
+
+// The help of one window. It closes when that window is closed: a window's
+// child windows would otherwise stay on screen until it is destroyed.
+class HelpWindow : public QTextBrowser
+{
+    Q_OBJECT
+
+public:
+    explicit HelpWindow(QWidget *window)
+        : QTextBrowser(window)
+    {
+        setWindowFlag(Qt::Window);
+        setAttribute(Qt::WA_DeleteOnClose);
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // A minimised window hides spontaneously; its help may stay.
+        if (watched == parent() && event->type() == QEvent::Hide && !event->spontaneous())
+            close();
+        return QTextBrowser::eventFilter(watched, event);
+    }
+};
 
 QTextBrowser *openHelpOf(const QWidget *window)
 {
@@ -92,10 +118,8 @@ void showHelp(QWidget *window)
         open->activateWindow();
         return;
     }
-    auto *help = new QTextBrowser(window);
+    auto *help = new HelpWindow(window);
     help->setObjectName(kHelpWindowName.toString());
-    help->setWindowFlag(Qt::Window);
-    help->setAttribute(Qt::WA_DeleteOnClose);
     help->setWindowTitle(QStringLiteral("Hilfe – ") + window->windowTitle());
     help->setAccessibleName(help->windowTitle());
     help->setSource(QUrl(QStringLiteral("qrc:/help/") + helpPage(window)));
@@ -112,3 +136,5 @@ void addHelpKey(QWidget *window)
 }
 
 } // namespace common
+
+#include "help.moc"

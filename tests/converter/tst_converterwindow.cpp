@@ -3,6 +3,7 @@
 
 #include "converterwindow.h"
 #include "entryfield.h"
+#include "helpexamples.h"
 #include "useractions.h"
 #include "workedvalues.h"
 
@@ -57,6 +58,7 @@ private slots:
     void modeSwitchKeepsFactors();
     void clipboard_data();
     void clipboard();
+    void helpExample();
 
 private:
     QLineEdit *text1() const { return child<QLineEdit>(m_form.get(), QStringLiteral("Text1")); }
@@ -479,6 +481,15 @@ void ConverterWindowTest::clipboard()
 
     testing::click(button("Command3"));
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+}
+
+// The worked example of the help page gives what the window shows.
+void ConverterWindowTest::helpExample()
+{
+    const QList<testing::Example> examples = testing::helpExamples(QStringLiteral("einheiten.html"));
+    QCOMPARE(examples.size(), 1);
+    const QStringList faults = testing::runExample(m_form.get(), examples.first());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
 QTEST_MAIN(ConverterWindowTest)

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Elektronik developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "aboutbox.h"
+#include "help.h"
 #include "picture.h"
 #include "useractions.h"
 #include "windowrows.h"
@@ -20,6 +22,7 @@
 #include <QStyle>
 #include <QStyleHints>
 #include <QTest>
+#include <QTextBrowser>
 
 
 // Checks that hold for every window of both programs: every caption is
@@ -124,6 +127,19 @@ private:
     const QFont m_font = QApplication::font();
 };
 
+// The help window, taken from its calculator, and the about box.
+void addHelpAndAboutRows()
+{
+    QTest::newRow("Hilfe") << testing::WindowFactory([] {
+        Form6 owner;
+        common::showHelp(&owner);
+        auto *help = owner.findChild<QTextBrowser *>(QStringLiteral("Hilfe"));
+        help->setParent(nullptr, help->windowFlags());
+        return std::unique_ptr<QWidget>(help);
+    });
+    QTest::newRow("Über Elektronik") << testing::WindowFactory([] { return std::make_unique<AboutBox>(nullptr); });
+}
+
 } // namespace
 
 void AllWindowsTest::captionsFit_data()
@@ -149,6 +165,7 @@ void AllWindowsTest::captionsFit()
 void AllWindowsTest::accessibleNames_data()
 {
     testing::addWindowRows(true);
+    addHelpAndAboutRows();
 }
 
 void AllWindowsTest::accessibleNames()
@@ -176,6 +193,7 @@ void AllWindowsTest::accessibleNames()
 void AllWindowsTest::focusChainNamed_data()
 {
     testing::addWindowRows(true);
+    addHelpAndAboutRows();
 }
 
 void AllWindowsTest::focusChainNamed()

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -49,6 +50,7 @@ private slots:
     void initTestCase();
     void menuBarOrder();
     void menuByKeyboard();
+    void aboutBox();
     void contents();
     void menuOpensWindowModally_data();
     void menuOpensWindowModally();
@@ -76,16 +78,36 @@ void MainWindowTest::menuBarOrder()
     for (const QAction *action : m_form->menuBar()->actions())
         captions << action->text();
     QCOMPARE(captions, (QStringList{"Verstärker", "I-U-R", "Einheiten", "VB Farbcode", "Frequenz-Wellenlänge",
-                                    "Koppel-C", "R-Farbcode"}));
-    const QMenu *ver = m_form->menuBar()->actions().first()->menu();
-    QVERIFY(ver);
-    QStringList items;
-    for (const QAction *action : ver->actions())
-        items << action->text();
-    QCOMPARE(items, (QStringList{"RC-Verstärker 1", "RC-Verstärker 2"}));
-    // Only "Verstärker" drops down.
-    for (const QAction *action : m_form->menuBar()->actions().mid(1))
+                                    "Koppel-C", "R-Farbcode", "Hilfe"}));
+    const auto items = [](const QAction *dropDown) {
+        QStringList texts;
+        for (const QAction *action : dropDown->menu()->actions())
+            texts << action->text() + u' ' + action->shortcut().toString();
+        return texts;
+    };
+    QCOMPARE(items(m_form->menuBar()->actions().first()), (QStringList{"RC-Verstärker 1 ", "RC-Verstärker 2 "}));
+    QCOMPARE(items(m_form->menuBar()->actions().last()), (QStringList{"Hilfe zu Elektronik F1", "Über Elektronik "}));
+    // Only "Verstärker" and "Hilfe" drop down.
+    for (const QAction *action : m_form->menuBar()->actions().mid(1).first(6))
         QVERIFY(!action->menu());
+}
+
+// Name and version from the build, the Qt it runs on, the licence without
+// warranty, and no placeholder address.
+void MainWindowTest::aboutBox()
+{
+    QString text;
+    testing::onNextModal([&](QWidget *modal) {
+        const auto *box = qobject_cast<QMessageBox *>(modal);
+        text = box ? modal->windowTitle() + u'\n' + box->text() + u'\n' + box->informativeText() : QString();
+        modal->close();
+    });
+    m_form->findChild<QAction *>(QStringLiteral("ueber"))->trigger();
+    for (const QString &part : {QStringLiteral("Über Elektronik"), QStringLiteral("Elektronik 2.0.0"),
+                                QStringLiteral("Qt ") + QString::fromLatin1(qVersion()),
+                                QStringLiteral("GPL-3.0-or-later"), QStringLiteral("OHNE IRGENDEINE GARANTIE")})
+        QVERIFY2(text.contains(part), qPrintable(part));
+    QVERIFY(!text.contains(QStringLiteral("example.org")));
 }
 
 void MainWindowTest::menuByKeyboard()
