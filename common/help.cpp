@@ -39,8 +39,8 @@ constexpr char kPageProperty[] = "helpPage";
 constexpr QStringView kHelpWindowName = u"Hilfe";
 
 // A line length and a page height that read well, in the browser's font.
-constexpr int kReadableColumns = 80;
-constexpr int kReadableLines = 40;
+constexpr int kReadableColumns = 90;
+constexpr int kReadableLines = 45;
 
 // The help of one window. It closes when that window is closed: a window's
 // child windows would otherwise stay on screen until it is destroyed.
