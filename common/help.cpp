@@ -121,7 +121,6 @@ void showHelp(QWidget *window)
     auto *help = new HelpWindow(window);
     help->setObjectName(kHelpWindowName.toString());
     help->setWindowTitle(QStringLiteral("Hilfe – ") + window->windowTitle());
-    help->setAccessibleName(help->windowTitle());
     help->setSource(QUrl(QStringLiteral("qrc:/help/") + helpPage(window)));
     const QFontMetrics metrics(help->font());
     help->resize(metrics.averageCharWidth() * kReadableColumns, metrics.lineSpacing() * kReadableLines);

@@ -4,6 +4,7 @@
 #include "amplifier1window.h"
 #include "amplifier2window.h"
 #include "curvewindows.h"
+#include "help.h"
 #include "picture.h"
 #include "steps.h"
 #include "useractions.h"
@@ -355,10 +356,11 @@ void AmplifierWindowsTest::opensCurveWindows()
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     testing::typeInto(child<QLineEdit>(form.get(), u"Text1"_s), u"12"_s);
 
-    QString seenName, seenCaption;
+    QString seenName, seenCaption, seenHelp;
     testing::onNextModal([&](QWidget *modal) {
         seenName = modal->objectName();
         seenCaption = modal->windowTitle();
+        seenHelp = common::helpPage(modal);
         modal->close();
     });
     if (item == u"Image1") {
@@ -374,6 +376,8 @@ void AmplifierWindowsTest::opensCurveWindows()
     }
     QCOMPARE(seenName, opened);
     QCOMPARE(seenCaption, caption);
+    // F1 there explains the calculator that opened it.
+    QCOMPARE(seenHelp, common::helpPage(form.get()));
     // The calculator keeps its entries while a curve window is open.
     QCOMPARE(child<QLineEdit>(form.get(), u"Text1"_s)->text(), u"12"_s);
 }
