@@ -4,41 +4,34 @@
 #include "helpexamples.h"
 
 #include "useractions.h"
-#include "warning.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QFile>
-#include <QGuiApplication>
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <functional>
 
 namespace testing {
 
 namespace {
 
-QStringList classes(const QXmlStreamReader &reader)
-{
-    return reader.attributes().value(QStringLiteral("class")).toString().split(u' ', Qt::SkipEmptyParts);
-}
-
-// A swatch is a label the keyboard reaches; other labels only name fields.
+// Swatches are the labels the keyboard reaches; other labels only name.
 QString captionOf(const QWidget *widget)
 {
     if (const auto *label = qobject_cast<const QLabel *>(widget))
         return label->focusPolicy() == Qt::NoFocus ? QString() : label->text();
-    if (const auto *button = qobject_cast<const QAbstractButton *>(widget); button && widget->accessibleName().isEmpty())
-        return button->text();
-    return widget->accessibleName().simplified();
+    const auto *button = qobject_cast<const QAbstractButton *>(widget);
+    return button && widget->accessibleName().isEmpty() ? button->text() : widget->accessibleName().simplified();
 }
 
-// The control of that caption that `fits`, picked by place among several.
-template <typename Fits>
-QWidget *find(QWidget *window, const ExampleRow &row, Fits fits)
+// The one control of the row's caption that fits, picked by its place.
+template <typename T>
+T *find(QWidget *window, const ExampleRow &row, const std::function<bool(const T *)> &fits)
 {
-    QList<QWidget *> found;
-    for (QWidget *widget : window->findChildren<QWidget *>()) {
+    QList<T *> found;
+    for (T *widget : window->findChildren<T *>()) {
         // The typed part of an editable drop-down is reached through its box.
         if (widget->isVisibleTo(window) && !qobject_cast<QComboBox *>(widget->parentWidget())
             && captionOf(widget) == row.caption && fits(widget))
@@ -46,59 +39,48 @@ QWidget *find(QWidget *window, const ExampleRow &row, Fits fits)
     }
     for (const QString &where : row.where) {
         const bool across = where == u"links" || where == u"rechts";
-        const auto place = [&](const QWidget *w) { return across ? w->mapTo(window, QPoint()).x() : w->mapTo(window, QPoint()).y(); };
-        std::ranges::sort(found, {}, place);
+        std::ranges::sort(found, {}, [&](const T *w) {
+            const QPoint at = w->mapTo(window, QPoint());
+            return across ? at.x() : at.y();
+        });
         if (!found.isEmpty())
             found = {where == u"links" || where == u"oben" ? found.first() : found.last()};
     }
     return found.size() == 1 ? found.first() : nullptr;
 }
 
-int itemIndex(const QComboBox *box, const QString &value)
-{
-    for (int i = 0; i < box->count(); ++i) {
-        if (box->itemText(i).simplified() == value)
-            return i;
-    }
-    return -1;
-}
-
 QString carryOut(QWidget *window, const ExampleRow &row)
 {
+    const auto item = [&](const QComboBox *box) {
+        for (int i = 0; i < box->count(); ++i) {
+            if (box->itemText(i).simplified() == row.value)
+                return box->itemText(i);
+        }
+        return QString();
+    };
     if (row.kind == u"eingabe") {
-        if (auto *box = qobject_cast<QComboBox *>(find(window, row, [&](QWidget *w) {
-                const auto *b = qobject_cast<QComboBox *>(w);
-                return b && itemIndex(b, row.value) >= 0;
-            })))
-            return pick(box, box->itemText(itemIndex(box, row.value))) ? QString() : QStringLiteral("cannot pick");
-        auto *field = qobject_cast<QLineEdit *>(find(window, row, [](QWidget *w) {
-            const auto *f = qobject_cast<QLineEdit *>(w);
-            return f && !f->isReadOnly();
-        }));
-        if (!field)
-            return QStringLiteral("no such entry field or item");
-        typeInto(field, row.value);
-        return {};
+        if (auto *box = find<QComboBox>(window, row, [&](const QComboBox *b) { return !item(b).isEmpty(); }))
+            return pick(box, item(box)) ? QString() : QStringLiteral("cannot pick");
+        auto *field = find<QLineEdit>(window, row, [](const QLineEdit *f) { return !f->isReadOnly(); });
+        if (field)
+            typeInto(field, row.value);
+        return field ? QString() : QStringLiteral("no such field or item");
     }
     if (row.kind == u"aktion") {
-        QWidget *control = find(window, row, [](QWidget *w) { return qobject_cast<QAbstractButton *>(w) || qobject_cast<QLabel *>(w); });
-        if (!control)
-            return QStringLiteral("nothing to click");
-        click(control);
-        return {};
+        QWidget *control = find<QWidget>(window, row, [](const QWidget *w) {
+            return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QLabel *>(w);
+        });
+        if (control)
+            click(control);
+        return control ? QString() : QStringLiteral("nothing to click");
     }
     QString shown = QGuiApplication::clipboard()->text();
     if (row.caption != u"Zwischenablage") {
         // Of an entry and a result field of one caption, the result.
-        const auto *field = qobject_cast<QLineEdit *>(find(window, row, [](QWidget *w) { return qobject_cast<QLineEdit *>(w); }));
+        const QLineEdit *field = find<QLineEdit>(window, row, [](const QLineEdit *) { return true; });
         if (!field)
-            field = qobject_cast<QLineEdit *>(find(window, row, [](QWidget *w) {
-                const auto *f = qobject_cast<QLineEdit *>(w);
-                return f && f->isReadOnly();
-            }));
-        if (!field)
-            return QStringLiteral("no such field");
-        shown = field->text();
+            field = find<QLineEdit>(window, row, [](const QLineEdit *f) { return f->isReadOnly(); });
+        shown = field ? field->text() : QStringLiteral("(no such field)");
     }
     return shown == row.value ? QString() : QStringLiteral("shows \"%1\"").arg(shown);
 }
@@ -116,11 +98,10 @@ QList<Example> helpExamples(const QString &page)
     bool inExample = false;
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::EndElement && reader.name() == u"table")
-            inExample = false;
+        inExample = inExample && !(token == QXmlStreamReader::EndElement && reader.name() == u"table");
         if (token != QXmlStreamReader::StartElement)
             continue;
-        QStringList kind = classes(reader);
+        QStringList kind = reader.attributes().value(QStringLiteral("class")).toString().split(u' ', Qt::SkipEmptyParts);
         if (reader.name() == u"table" && kind.removeAll(QStringLiteral("beispiel"))) {
             examples.append(Example());
             tableWhere = kind;
@@ -128,9 +109,9 @@ QList<Example> helpExamples(const QString &page)
         } else if (reader.name() == u"tr" && inExample && !kind.isEmpty()) {
             ExampleRow row{kind.takeFirst(), tableWhere + kind, {}, {}};
             while (reader.readNextStartElement()) {
-                const bool caption = reader.name() == u"th";
+                const bool isCaption = reader.name() == u"th";
                 const QString text = reader.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
-                if (caption)
+                if (isCaption)
                     row.caption = text;
                 else if (!row.caption.isEmpty() && row.value.isEmpty())
                     row.value = text;
@@ -138,9 +119,7 @@ QList<Example> helpExamples(const QString &page)
             examples.last().append(row);
         }
     }
-    if (reader.hasError())
-        qWarning("%s: %s", qPrintable(page), qPrintable(reader.errorString()));
-    return examples;
+    return reader.hasError() ? QList<Example>() : examples;
 }
 
 QStringList runExample(QWidget *window, const Example &example)

@@ -3,19 +3,15 @@
 
 #pragma once
 
-#include <QList>
-#include <QString>
 #include <QStringList>
 
 class QWidget;
 
-// The worked examples of the help documents, carried out in their windows.
-// An example is a table of class "beispiel"; each of its rows of class
-// "eingabe" (type or pick the value), "aktion" (click) or "ergebnis" (the
-// field shows the value; "Zwischenablage" is the clipboard) names a control
-// by its caption in <th> and gives the value in the <td> after it. Where
-// controls share a caption, a further class of the table or row,
-// "links", "rechts", "oben" or "unten", says which one.
+// The worked examples of the help pages: tables of class "beispiel" whose
+// rows "eingabe" (type or pick), "aktion" (click) and "ergebnis" (the field,
+// or "Zwischenablage", shows it) name a control by its caption in <th>,
+// with the value in the <td> after it. Further classes "links", "rechts",
+// "oben" or "unten" pick one of several controls of one caption.
 namespace testing {
 
 struct ExampleRow {
@@ -26,12 +22,11 @@ struct ExampleRow {
 };
 using Example = QList<ExampleRow>;
 
-// The examples of the document, such as "iur.html".
+// The examples of a page, such as "iur.html".
 QList<Example> helpExamples(const QString &page);
 
-// Carries out the example in the shown window as a user would. Returns
-// what went wrong: rows it could not carry out, results that differ and
-// warnings the window gave.
+// Carries the example out in the shown window as a user would; returns
+// the rows that failed or differ and any warning given.
 QStringList runExample(QWidget *window, const Example &example);
 
 } // namespace testing
