@@ -40,12 +40,13 @@ AboutBox::AboutBox(QWidget *parent)
     setStandardButtons(QMessageBox::Ok);
     setTextFormat(Qt::RichText);
     setText(QStringLiteral("<h3>Elektronik %1</h3>").arg(kVersion.toString().toHtmlEscaped()));
-    QString details = paragraph(kWhat) + paragraph(QStringLiteral("Läuft mit Qt %1.").arg(QString::fromLatin1(qVersion())))
-        + paragraph(kCopyright) + paragraph(kLicence) + paragraph(kNoWarranty);
+    // The Qt it runs on, which may be newer than the one it was built with.
+    const QString runsOn = QStringLiteral("Läuft mit Qt %1.").arg(QString::fromLatin1(qVersion()));
+    QString details = paragraph(kWhat) + paragraph(runsOn) + paragraph(kCopyright) + paragraph(kLicence)
+        + paragraph(kNoWarranty);
     if (!kSourceUrl.isEmpty()) {
         const QString url = kSourceUrl.toString().toHtmlEscaped();
         details += QStringLiteral("<p>Quelltext: <a href=\"%1\">%1</a></p>").arg(url);
     }
     setInformativeText(details);
-    setTextInteractionFlags(Qt::TextBrowserInteraction);
 }
