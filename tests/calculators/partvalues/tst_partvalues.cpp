@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Elektronik developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "pairs.h"
 #include "partvalues.h"
 
 #include <QTest>
@@ -57,6 +58,8 @@ private slots:
     void seriesFollowFormula();
     void neighbours_data();
     void neighbours();
+    void pairs_data();
+    void pairs();
 };
 
 void PartValuesTest::readings_data()
@@ -344,6 +347,44 @@ void PartValuesTest::neighbours()
     for (const partvalues::Neighbours &n : partvalues::neighbours(value, part))
         actual.append(n.series.toString() + QStringLiteral(": ") + n.text);
     QCOMPARE(actual, expected);
+}
+
+void PartValuesTest::pairs_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<Part>("part");
+    QTest::addColumn<int>("series"); // index in seriesOf(part)
+    QTest::addColumn<QStringList>("expected"); // series, parallel, message
+
+    QTest::newRow("3140 Ohm, E12")
+        << 3140.0 << Part::Resistor << 1
+        << QStringList{u"470 Ohm + 2,7 kOhm = 3,17 kOhm (+0,96 %)"_qs,
+                       u"3,3 kOhm ∥ 68 kOhm = 3,147 kOhm (+0,23 %)"_qs, u""_qs};
+    QTest::newRow("2100 Ohm, E12, tie goes below")
+        << 2100.0 << Part::Resistor << 1
+        << QStringList{u"270 Ohm + 1,8 kOhm = 2,07 kOhm (−1,43 %)"_qs,
+                       u"2,2 kOhm ∥ 47 kOhm = 2,102 kOhm (+0,08 %)"_qs, u""_qs};
+    QTest::newRow("4,7 kOhm, E12, single value")
+        << 4700.0 << Part::Resistor << 1 << QStringList{u""_qs, u""_qs, u"4,7 kOhm ist ein Normwert der Reihe E12"_qs};
+    QTest::newRow("50 nF, E6, capacitors in series divide")
+        << 50e-9 << Part::Capacitor << 0
+        << QStringList{u"100 nF in Reihe mit 100 nF = 50 nF (0,00 %)"_qs,
+                       u"3,3 nF ∥ 47 nF = 50,3 nF (+0,60 %)"_qs, u""_qs};
+    QTest::newRow("100 MOhm, beyond two parts")
+        << 100e6 << Part::Resistor << 1
+        << QStringList{u""_qs, u""_qs, u"Zwei Teile von 1 Ohm bis 10 MOhm ergeben 0,5 Ohm bis 20 MOhm."_qs};
+}
+
+void PartValuesTest::pairs()
+{
+    QFETCH(double, value);
+    QFETCH(Part, part);
+    QFETCH(int, series);
+    QFETCH(QStringList, expected);
+
+    const partvalues::Pairs p = partvalues::bestPairs(value, part, partvalues::seriesOf(part)[std::size_t(series)]);
+    QCOMPARE((QStringList{p.series ? p.series->text : QString(), p.parallel ? p.parallel->text : QString(), p.message}),
+             expected);
 }
 
 QTEST_GUILESS_MAIN(PartValuesTest)
