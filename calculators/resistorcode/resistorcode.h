@@ -64,6 +64,28 @@ inline constexpr std::array<ColourValue, 9> kTolerances{{
     {u"grau", 0.05},
 }};
 
+// The colours the rings are drawn in, one per colour name of the tables
+// above, as 0xRRGGBB. Gold and silver are flat stand-ins for the metals.
+struct RingColour {
+    QStringView colour;
+    unsigned rgb;
+};
+
+inline constexpr std::array<RingColour, 12> kRingColours{{
+    {u"schwarz", 0x000000},
+    {u"braun", 0x7B3F00},
+    {u"rot", 0xD01010},
+    {u"orange", 0xF07800},
+    {u"gelb", 0xF5D800},
+    {u"grün", 0x1E9632},
+    {u"blau", 0x1C4FD0},
+    {u"violett", 0x8A2BC2},
+    {u"grau", 0x8C8C8C},
+    {u"weiß", 0xFFFFFF},
+    {u"gold", 0xC9A43A},
+    {u"silber", 0xC0C0C8},
+}};
+
 // The value of a colour in a table, matched as a whole, case-sensitive
 // string; 0 for a colour the table does not hold.
 double lookup(QStringView colour, std::span<const ColourValue> table);
