@@ -12,6 +12,7 @@
 #include "couplingcapwindow.h"
 #include "form.h"
 #include "ohmslawwindow.h"
+#include "partvalueswindow.h"
 #include "resistorcodewindow.h"
 #include "warning.h"
 #include "wavelengthwindow.h"
@@ -104,6 +105,7 @@ Form3::Form3()
     item(bar, QStringLiteral("fre"), QStringLiteral("Frequenz-Wellenlänge"), &Form3::fre_Click);
     item(bar, QStringLiteral("koppel"), QStringLiteral("Koppel-C"), &Form3::koppel_Click);
     item(bar, QStringLiteral("farbe"), QStringLiteral("R-Farbcode"), &Form3::farbe_Click);
+    item(bar, QStringLiteral("bauteil"), QStringLiteral("Bauteilwerte"), &Form3::bauteil_Click);
 
     Form_Load();
 }
@@ -122,6 +124,7 @@ void Form3::farb_Click() { common::showModal<Form7>(Position::SystemDefault, thi
 void Form3::fre_Click() { common::showModal<Form8>(Position::CentredOverMain, this); }
 void Form3::koppel_Click() { common::showModal<Form9>(Position::CentredOverMain, this); }
 void Form3::farbe_Click() { common::showModal<Form10>(Position::SystemDefault, this); }
+void Form3::bauteil_Click() { common::showModal<Form11>(Position::CentredOverMain, this); }
 
 void Form3::ein_Click()
 {

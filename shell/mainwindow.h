@@ -27,4 +27,5 @@ public:
     void fre_Click();
     void koppel_Click();
     void farbe_Click();
+    void bauteil_Click();
 };

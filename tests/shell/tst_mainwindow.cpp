@@ -76,7 +76,7 @@ void MainWindowTest::menuBarOrder()
     for (const QAction *action : m_form->menuBar()->actions())
         captions << action->text();
     QCOMPARE(captions, (QStringList{"Verstärker", "I-U-R", "Einheiten", "VB Farbcode", "Frequenz-Wellenlänge",
-                                    "Koppel-C", "R-Farbcode"}));
+                                    "Koppel-C", "R-Farbcode", "Bauteilwerte"}));
     const QMenu *ver = m_form->menuBar()->actions().first()->menu();
     QVERIFY(ver);
     QStringList items;
@@ -127,6 +127,7 @@ void MainWindowTest::menuOpensWindowModally_data()
     QTest::newRow("Frequenz-Wellenlänge") << "fre" << "Form8" << "Frequenz - Wellenlänge";
     QTest::newRow("Koppel-C") << "koppel" << "Form9" << "Koppel-Kondensator";
     QTest::newRow("R-Farbcode") << "farbe" << "Form10" << "Widerstands Farbcode";
+    QTest::newRow("Bauteilwerte") << "bauteil" << "Form11" << "Bauteilwerte";
 }
 
 void MainWindowTest::menuOpensWindowModally()
