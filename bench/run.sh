@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in a Release tree (build-bench) and runs them: the
 # start-up benchmark (bench/startup.sh) and the window benchmark
-# (tst_windowbench, medians of 21 runs), with the machine they ran on.
+# (tst_windowbench, medians of 21 runs) and the keystroke benchmark of
+# "Bauteilwerte" (tst_partvaluesbench), with the machine they ran on.
 #
 #   bench/run.sh [RUNS]     (start-up runs per program, default 20)
 #
@@ -17,7 +18,7 @@ build=build-bench
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DELEKTRONIK_BENCH=ON -DELEKTRONIK_TESTS=OFF \
     -DELEKTRONIK_SANITIZE=OFF -DELEKTRONIK_FUZZ=OFF > /dev/null
-cmake --build "$build" --target elektronik einheiten bench_minimal tst_windowbench -j"$(nproc)" > /dev/null
+cmake --build "$build" --target elektronik einheiten bench_minimal tst_windowbench tst_partvaluesbench -j"$(nproc)" > /dev/null
 
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | xargs)," \
      "load $(cut -d' ' -f1-3 /proc/loadavg)"
@@ -66,4 +67,16 @@ for (kind, case), ms in wall.items():
     if kind == "open" and not case.startswith("empty"):
         verdict = "  target 15 ms " + ("met" if ms < 15 else "MISSED")
     print(f"{kind:<8} {case:<36} {ms:8.3f} {spent}{verdict}")
+PY
+
+# One keystroke in "Bauteilwerte": every result, with the E192 pair search.
+echo
+echo "Bauteilwerte, all results of one keystroke (medians of 21 runs):"
+"$build/bench/tst_partvaluesbench" -median 21 -o "$out/keys.csv",csv > /dev/null
+python3 - "$out/keys.csv" <<'PY'
+import csv, sys
+with open(sys.argv[1]) as f:
+    for row in csv.reader(f):
+        if row[0] == "keystroke":
+            print(f"  {row[1]:<40} {float(row[3]):8.3f} ms")
 PY

@@ -83,8 +83,9 @@ Readings read(QStringView text, common::Part part);
 QString describe(const Reading &reading, common::Part part);
 
 // A value with at most 4 significant digits in the unit that suits it
-// (Ohm, kOhm, MOhm, GOhm; pF, nF, µF, mF, F): decimal comma, no grouping,
-// no trailing zeros, no binary noise: "3,147 kOhm", "470 pF", "0 Ohm".
+// (Ohm, kOhm, MOhm, GOhm; pF, nF, µF, F, as the standard values are
+// written elsewhere: "4700 µF"): decimal comma, no grouping, no trailing
+// zeros, no binary noise: "3,147 kOhm", "470 pF", "0,47 Ohm", "0 Ohm".
 // Empty for negative or non-finite values.
 QString formatValue(double value, common::Part part);
 
@@ -129,7 +130,9 @@ struct RingCode {
 
 // The 4-ring (digitRings 2) or 5-ring (digitRings 3) code of a resistor:
 // digits, multiplier and the tolerance ring of `toleranceColour`, a name
-// of resistorcode::kTolerances ("keine" leaves the ring out). A value with
+// of resistorcode::kTolerances. "keine" leaves the ring out of the 4-ring
+// code; the 5-ring code has no rings then, since its four would read as a
+// 4-ring code. A value with
 // more significant digits than the rings hold is rounded to the nearest
 // one they hold, and said so. Digits from resistorcode::kDigits (never
 // black first), multipliers from kMultipliers.
