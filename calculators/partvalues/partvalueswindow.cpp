@@ -31,13 +31,13 @@ constexpr quint32 kBackground = 0xFFD8D0; // RGB 208, 216, 255, lavender
 constexpr quint32 kBodyFill = 0xB0DCE8;   // RGB 232, 220, 176, a resistor's beige
 constexpr int kMaxInput = 80;             // six ring words fit with room to spare
 
-// The fixed texts of the window. The marking captions are the names
-// partvalues::markings() gives, so each marking finds its row.
+// The fixed texts of the window. The marking rows are in the order
+// partvalues::markings() gives the markings of each part.
 constexpr QStringView kTitle = u"Bauteilwerte";
 constexpr QStringView kResistorHint = u"z. B. 4,7k  4K7  472  01C  gelb violett rot gold";
 constexpr QStringView kCapacitorHint = u"z. B. 100n  4n7  104J  0,1µ  479";
-constexpr std::array<QStringView, 4> kResistorMarkings{u"RKM-Code", u"SMD, 3-stellig", u"SMD, 4-stellig",
-                                                       u"EIA-96"};
+constexpr std::array<QStringView, 4> kResistorMarkings{u"RKM-Code", u"SMD-Code, 3-stellig",
+                                                       u"SMD-Code, 4-stellig", u"EIA-96-Code"};
 constexpr std::array<QStringView, 2> kCapacitorMarkings{u"Kondensator-Code", u"RKM-Code"};
 constexpr std::array<int, 2> kDigitRings{2, 3};
 constexpr QStringView kPresetTolerance = u"gold";
@@ -388,15 +388,10 @@ void Form11::showReading()
     m_value->setText(partvalues::describe(reading, part()));
     m_how->setText(reading.how);
 
-    for (const Row &row : m_markings)
-        row.field->clear();
-    const QWidget *page = m_markingPages->currentWidget();
-    for (const partvalues::Marking &marking : partvalues::markings(reading.value, part(), reading.tolerance)) {
-        for (const Row &row : m_markings) {
-            if (row.field->parentWidget() == page && row.label->text() == marking.name)
-                row.field->setText(marking.text);
-        }
-    }
+    const std::vector<partvalues::Marking> written = partvalues::markings(reading.value, part(), reading.tolerance);
+    const std::size_t first = part() == Part::Resistor ? 0 : kResistorMarkings.size();
+    for (std::size_t i = 0; i + first < m_markings.size(); ++i)
+        m_markings[i + first].field->setText(i < written.size() ? written[i].text : QString());
 
     const std::vector<partvalues::Neighbours> near = partvalues::neighbours(reading.value, part());
     for (std::size_t i = 0; i < m_standard.size(); ++i)

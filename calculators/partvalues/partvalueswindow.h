@@ -71,7 +71,7 @@ private:
     QLineEdit *m_how;
     QStackedWidget *m_markingPages;
     QWidget *m_ringBox;
-    std::vector<Row> m_markings;  // both parts' rows; the caption is the marking's name
+    std::vector<Row> m_markings;  // the resistor's rows, then the capacitor's
     std::vector<Row> m_standard;  // one per series, E6 first
     std::vector<Row> m_ringWords; // 4 rings, 5 rings
     std::vector<RingPicture *> m_ringPictures;
