@@ -245,6 +245,17 @@ Form11::Form11()
     left->addWidget(pairBox);
     left->addStretch();
 
+    // The nearest standard values; a capacitor's series are the first rows.
+    auto *standardBox = new QGroupBox(QStringLiteral("Nächste Normwerte (darunter / darüber)"), area);
+    auto *standardGrid = new QGridLayout(standardBox);
+    for (const common::Series &series : partvalues::seriesOf(Part::Resistor)) {
+        const Row row = addResult(standardBox, standardGrid, series.name, kWideResult);
+        keepRoomWhenHidden(row.label);
+        keepRoomWhenHidden(row.field);
+        m_standard.push_back(row);
+    }
+    right->addWidget(standardBox);
+
     // The colour rings of a resistor.
     auto *ringBox = new QGroupBox(QStringLiteral("Farbringe"), area);
     m_ringBox = ringBox;
@@ -268,17 +279,6 @@ Form11::Form11()
         m_ringPictures.push_back(picture);
     }
     right->addWidget(ringBox);
-
-    // The nearest standard values; a capacitor's series are the first rows.
-    auto *standardBox = new QGroupBox(QStringLiteral("Nächste Normwerte (darunter / darüber)"), area);
-    auto *standardGrid = new QGridLayout(standardBox);
-    for (const common::Series &series : partvalues::seriesOf(Part::Resistor)) {
-        const Row row = addResult(standardBox, standardGrid, series.name, kWideResult);
-        keepRoomWhenHidden(row.label);
-        keepRoomWhenHidden(row.field);
-        m_standard.push_back(row);
-    }
-    right->addWidget(standardBox);
     right->addStretch();
 
     fillSeriesChoice();

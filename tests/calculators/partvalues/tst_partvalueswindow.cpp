@@ -51,18 +51,18 @@ void PartValuesWindowTest::typingFillsResults_data()
     QTest::addColumn<QStringList>("shows"); // "name=text"
 
     // Text2 value, Text4 RKM, Text8 capacitor code, Text10 and Text11 the
-    // pairs, Text12 and Text13 the rings, Picture1 the 4 rings drawn,
+    // pairs, Text18 and Text19 the rings, Picture1 the 4 rings drawn,
     // Label4 the message.
     QTest::newRow("4K7, resistor")
         << QStringList{u"Text1=4K7"_qs}
-        << QStringList{u"Text2=4,7 kOhm"_qs, u"Text4=4K7"_qs, u"Text12=gelb violett rot gold"_qs,
-                       u"Text13=gelb violett schwarz braun gold"_qs,
+        << QStringList{u"Text2=4,7 kOhm"_qs, u"Text4=4K7"_qs, u"Text18=gelb violett rot gold"_qs,
+                       u"Text19=gelb violett schwarz braun gold"_qs,
                        u"Picture1=1. Ziffer: gelb, 2. Ziffer: violett, Multiplikator: rot, Toleranz: gold"_qs,
                        u"Label4="_qs};
     QTest::newRow("rings give the tolerance")
         << QStringList{u"Text1=braun schwarz orange braun"_qs}
         << QStringList{u"Text2=10 kOhm ±1 %"_qs, u"Combo2=±1 % (braun)"_qs,
-                       u"Text12=braun schwarz orange braun"_qs};
+                       u"Text18=braun schwarz orange braun"_qs};
     QTest::newRow("3,14k, E12 pairs")
         << QStringList{u"Text1=3,14k"_qs}
         << QStringList{u"Text10=470 Ohm + 2,7 kOhm = 3,17 kOhm (+0,96 %)"_qs,
@@ -75,7 +75,7 @@ void PartValuesWindowTest::typingFillsResults_data()
         << QStringList{u"Text2=4,7 kOhm"_qs, u"Text4=4K7"_qs};
     QTest::newRow("emptied field empties the results")
         << QStringList{u"Text1=4K7"_qs, u"Text1="_qs}
-        << QStringList{u"Text2="_qs, u"Text4="_qs, u"Text12="_qs, u"Picture1="_qs};
+        << QStringList{u"Text2="_qs, u"Text4="_qs, u"Text18="_qs, u"Picture1="_qs};
     QTest::newRow("the part read again")
         << QStringList{u"Text1=470"_qs, u"Option2"_qs}
         << QStringList{u"Text2=47 pF"_qs, u"Text8=470"_qs};
