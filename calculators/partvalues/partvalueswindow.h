@@ -29,7 +29,7 @@ class RingPicture;
 // gives one), the nearest standard values of each series, and the best
 // pairs of the series in "Reihe" (Combo3, E12 at opening). An empty field
 // empties every result. A text without a reading shows a short German line
-// (Label3) and leaves everything else as it was; only a change of part
+// (Label4) and leaves everything else as it was; only a change of part
 // empties the results then, since they belong to the other part. Every
 // result is a read-only field, so it can be selected and copied.
 class Form11 : public common::Form
