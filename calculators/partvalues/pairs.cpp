@@ -31,7 +31,7 @@ constexpr PartRange kResistorParts{-2, 7};    // 1 Ohm to 10 MOhm
 constexpr PartRange kCapacitorParts{-14, 10}; // 1 pF to 10 mF
 
 // Every standard value of the series in the range, ascending.
-std::vector<double> standardValues(const common::Series &series, const PartRange &range)
+std::vector<double> standardValues(const common::Series &series, PartRange range)
 {
     std::vector<double> values;
     values.reserve(series.hundredths.size() * std::size_t(range.decades) + 1);

@@ -14,7 +14,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace partvalues {
 
@@ -345,7 +344,8 @@ void readNumber(const QRegularExpressionMatch &m, Collector &c)
     const bool withUnit = !m.captured(3).isEmpty();
     for (const Mantissa &mantissa : mantissas(m.capturedView(1))) {
         if (prefix.isEmpty() && !isResistor(c.part()) && !withUnit) {
-            // A bare number is in pF; one below 1 is more likely meant in µF.
+            // A bare number is in pF; one below 1 is also offered in µF,
+            // where values below 1 are usually written.
             c.add(Kind::Number, valueOf(mantissa.german, -12), QStringLiteral("Zahl in pF") + mantissa.how);
             const std::optional<double> plain = common::number(mantissa.german);
             if (plain && *plain < 1)

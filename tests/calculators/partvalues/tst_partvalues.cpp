@@ -6,6 +6,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using common::Part;
