@@ -104,6 +104,13 @@ Form::Form(const QString &objectName, const QString &caption, int clientWidthTwi
     addHelpKey(this);
 }
 
+Form::Form(const QString &objectName, const QString &caption, quint32 background)
+    : Form(objectName, caption, 0, 0, background)
+{
+    m_client->setMinimumSize(0, 0);
+    m_client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
 QMenuBar *Form::addMenuBar()
 {
     // Outside the client area, the menu bar keeps the desktop's look.

@@ -57,6 +57,9 @@ class Form : public QDialog
 public:
     Form(const QString &objectName, const QString &caption, int clientWidthTwips,
          int clientHeightTwips, quint32 background);
+    // A window laid out with Qt layouts: its client area takes the size its
+    // layout asks for, so every caption fits at any scale factor.
+    Form(const QString &objectName, const QString &caption, quint32 background);
 
     QWidget *client() const { return m_client; }
     // Creates the window's menu bar above the client area.

@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the screenshots of README.md and the AppStream metainfo again, from
 # the programs as built, on a private X server (Xvfb): the main window, the
-# Ohm's law and resistor colour-code calculators with a result, and the
-# converter. Writes packaging/screenshots/*.png; commit them afterwards.
+# Ohm's law and resistor colour-code calculators with a result, the parts
+# calculator reading a marking, and the converter. Writes
+# packaging/screenshots/*.png; commit them afterwards.
 # Usage: scripts/screenshots.sh [build dir]   (default: build-release)
 # Needs ImageMagick's `import` (Debian package imagemagick).
 set -euo pipefail
@@ -101,6 +102,16 @@ click "$form" $h 3960 1920 1695 300 && pick g o l d
 click "$form" $h 2640 3600 1575 495
 click "$form" $h 8880 3600 1575 495
 shoot "$form" r-farbcode.png
+stop_all
+
+# "Bauteilwerte": 4K7 in every marking, as it is typed into the field
+# that has the focus at opening.
+main=$(start elektronik "Elektronik Berechnungen")
+xsession_menu_item "$main" 7
+form=$(xsession_wait_window "Bauteilwerte")
+xdotool windowfocus --sync "$form"
+type_text 4K7
+shoot "$form" bauteilwerte.png
 stop_all
 
 # The converter: 4,7 µF in nF.

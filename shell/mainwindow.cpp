@@ -14,6 +14,7 @@
 #include "form.h"
 #include "help.h"
 #include "ohmslawwindow.h"
+#include "partvalueswindow.h"
 #include "resistorcodewindow.h"
 #include "warning.h"
 #include "wavelengthwindow.h"
@@ -106,6 +107,7 @@ Form3::Form3()
     item(bar, QStringLiteral("fre"), QStringLiteral("Frequenz-Wellenlänge"), &Form3::fre_Click);
     item(bar, QStringLiteral("koppel"), QStringLiteral("Koppel-C"), &Form3::koppel_Click);
     item(bar, QStringLiteral("farbe"), QStringLiteral("R-Farbcode"), &Form3::farbe_Click);
+    item(bar, QStringLiteral("bauteil"), QStringLiteral("Bauteilwerte"), &Form3::bauteil_Click);
 
     // Help stays at the right end, after every calculator.
     QMenu *hilfe = bar->addMenu(QStringLiteral("Hilfe"));
@@ -132,6 +134,7 @@ void Form3::farb_Click() { common::showModal<Form7>(Position::SystemDefault, thi
 void Form3::fre_Click() { common::showModal<Form8>(Position::CentredOverMain, this); }
 void Form3::koppel_Click() { common::showModal<Form9>(Position::CentredOverMain, this); }
 void Form3::farbe_Click() { common::showModal<Form10>(Position::SystemDefault, this); }
+void Form3::bauteil_Click() { common::showModal<Form11>(Position::CentredOverMain, this); }
 
 void Form3::hilfezu_Click() { common::showHelp(this); }
 

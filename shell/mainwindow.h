@@ -28,6 +28,7 @@ public:
     void fre_Click();
     void koppel_Click();
     void farbe_Click();
+    void bauteil_Click();
     void hilfezu_Click();
     void ueber_Click();
 };

@@ -78,7 +78,7 @@ void MainWindowTest::menuBarOrder()
     for (const QAction *action : m_form->menuBar()->actions())
         captions << action->text();
     QCOMPARE(captions, (QStringList{"Verstärker", "I-U-R", "Einheiten", "VB Farbcode", "Frequenz-Wellenlänge",
-                                    "Koppel-C", "R-Farbcode", "Hilfe"}));
+                                    "Koppel-C", "R-Farbcode", "Bauteilwerte", "Hilfe"}));
     const auto items = [](const QAction *dropDown) {
         QStringList texts;
         for (const QAction *action : dropDown->menu()->actions())
@@ -88,7 +88,7 @@ void MainWindowTest::menuBarOrder()
     QCOMPARE(items(m_form->menuBar()->actions().first()), (QStringList{"RC-Verstärker 1 ", "RC-Verstärker 2 "}));
     QCOMPARE(items(m_form->menuBar()->actions().last()), (QStringList{"Hilfe zu Elektronik F1", "Über Elektronik "}));
     // Only "Verstärker" and "Hilfe" drop down.
-    for (const QAction *action : m_form->menuBar()->actions().mid(1).first(6))
+    for (const QAction *action : m_form->menuBar()->actions().mid(1).first(7))
         QVERIFY(!action->menu());
 }
 
@@ -149,6 +149,7 @@ void MainWindowTest::menuOpensWindowModally_data()
     QTest::newRow("Frequenz-Wellenlänge") << "fre" << "Form8" << "Frequenz - Wellenlänge";
     QTest::newRow("Koppel-C") << "koppel" << "Form9" << "Koppel-Kondensator";
     QTest::newRow("R-Farbcode") << "farbe" << "Form10" << "Widerstands Farbcode";
+    QTest::newRow("Bauteilwerte") << "bauteil" << "Form11" << "Bauteilwerte";
 }
 
 void MainWindowTest::menuOpensWindowModally()

@@ -11,6 +11,7 @@
 #include "curvewindows.h"
 #include "mainwindow.h"
 #include "ohmslawwindow.h"
+#include "partvalueswindow.h"
 #include "resistorcodewindow.h"
 #include "wavelengthwindow.h"
 
@@ -47,6 +48,7 @@ inline void addWindowRows(bool withMainWindow)
     QTest::newRow("Form8 Frequenz - Wellenlänge") << makeWindow<Form8>();
     QTest::newRow("Form9 Koppel-Kondensator") << makeWindow<Form9>();
     QTest::newRow("Form10 Widerstands Farbcode") << makeWindow<Form10>();
+    QTest::newRow("Form11 Bauteilwerte") << makeWindow<Form11>();
     QTest::newRow("einheiten Umrechnung") << makeWindow<converter::Form1>();
 }
 

@@ -96,7 +96,7 @@ bool pick(QComboBox *combo, const QString &itemText)
     return combo->currentIndex() == index;
 }
 
-bool paste(common::EntryField *field, const QString &text)
+bool paste(QLineEdit *field, const QString &text)
 {
     QGuiApplication::clipboard()->setText(text);
     field->setFocus(Qt::MouseFocusReason);

@@ -100,7 +100,7 @@ QString textPlacementFault(QLabel *label);
 // Pastes `text` through the field's context menu, the one way a user can
 // paste into an entry field; the current selection is replaced. Returns
 // false when the menu offered no paste.
-bool paste(common::EntryField *field, const QString &text);
+bool paste(QLineEdit *field, const QString &text);
 
 // Selects the field's whole text and pastes `text` over it, as paste().
 bool pasteOver(common::EntryField *field, const QString &text);
