@@ -15,8 +15,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMovie>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleHints>
 #include <QTest>
@@ -92,27 +94,52 @@ QString overflow(const QWidget *widget)
     return {};
 }
 
-// Sets the application palette and font as a platform theme does for a
-// desktop with a dark colour scheme and a 12-point font, until destroyed.
+QPalette darkPalette()
+{
+    const QColor window(0x2a, 0x2a, 0x2a);
+    const QColor base(0x1e, 0x1e, 0x1e);
+    QPalette dark(Qt::white, window, window.lighter(), window.darker(), window.darker(150), Qt::white, Qt::white,
+                  base, window);
+    dark.setColor(QPalette::Highlight, QColor(0x30, 0x60, 0xa0));
+    return dark;
+}
+
+// A style as a desktop's theme may bring: Fusion's drawing with dark
+// standard colours.
+class DarkStandardStyle : public QProxyStyle
+{
+public:
+    DarkStandardStyle()
+        : QProxyStyle(QStringLiteral("Fusion"))
+    {
+    }
+    QPalette standardPalette() const override { return darkPalette(); }
+};
+
+// Sets what a platform theme sets for a desktop with a dark colour scheme
+// and a 12-point font, until destroyed: the application palette and font,
+// and, when given, an application style sheet and a style with dark
+// standard colours.
 class DarkDesktop
 {
 public:
-    DarkDesktop()
+    explicit DarkDesktop(const QString &styleSheet = {}, bool darkStyle = false)
     {
-        const QColor window(0x2a, 0x2a, 0x2a);
-        const QColor base(0x1e, 0x1e, 0x1e);
-        QPalette dark(Qt::white, window, window.lighter(), window.darker(), window.darker(150), Qt::white,
-                      Qt::white, base, window);
-        dark.setColor(QPalette::Highlight, QColor(0x30, 0x60, 0xa0));
-        QApplication::setPalette(dark);
+        if (darkStyle)
+            QApplication::setStyle(new DarkStandardStyle);
+        QApplication::setPalette(darkPalette());
         // As a platform theme reads it from its settings, every property set.
         QFont font;
         font.fromString(QStringLiteral("DejaVu Sans,12,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"));
         QApplication::setFont(font);
+        qApp->setStyleSheet(styleSheet);
         QCoreApplication::processEvents();
     }
     ~DarkDesktop()
     {
+        qApp->setStyleSheet(m_styleSheet);
+        if (QApplication::style()->name() != m_style)
+            QApplication::setStyle(m_style);
         QApplication::setPalette(m_palette);
         QApplication::setFont(m_font);
     }
@@ -122,7 +149,24 @@ public:
 private:
     const QPalette m_palette = QApplication::palette();
     const QFont m_font = QApplication::font();
+    const QString m_styleSheet = qApp->styleSheet();
+    const QString m_style = QApplication::style()->name();
 };
+
+// Shows the window, active as one just opened, and returns its client area
+// as drawn, with the caret steady and any animation at its first frame.
+QImage clientLook(QWidget &window)
+{
+    window.show();
+    if (!QTest::qWaitForWindowActive(&window))
+        return {};
+    for (QMovie *movie : window.findChildren<QMovie *>()) {
+        movie->setPaused(true);
+        movie->jumpToFrame(0);
+    }
+    auto *client = window.findChild<QWidget *>(QStringLiteral("client"));
+    return client ? client->grab().toImage() : QImage();
+}
 
 } // namespace
 
@@ -200,30 +244,42 @@ void AllWindowsTest::focusChainNamed()
 
 void AllWindowsTest::designedLook_data()
 {
-    testing::addWindowRows(true);
+    QTest::addColumn<testing::WindowFactory>("factory");
+    QTest::addColumn<QString>("styleSheet");
+    QTest::addColumn<bool>("darkStyle");
+    // A sheet that styles nothing of the windows still makes Qt hand every
+    // widget the application's palette instead of its parent's.
+    const QString tooltipSheet = QStringLiteral("QToolTip { color: red; }");
+    for (const testing::WindowRow &row : testing::windowRows(true)) {
+        QTest::addRow("%s, dark colours", row.name) << row.factory << QString() << false;
+        QTest::addRow("%s, dark colours, tooltip style sheet", row.name) << row.factory << tooltipSheet << false;
+        QTest::addRow("%s, style with dark standard colours", row.name) << row.factory << QString() << true;
+    }
 }
 
 void AllWindowsTest::designedLook()
 {
     QFETCH(testing::WindowFactory, factory);
-    // Only the look may differ between the pictures: the caret stays on and
-    // the animation on its frame.
-    QGuiApplication::styleHints()->setCursorFlashTime(0);
+    QFETCH(QString, styleSheet);
+    QFETCH(bool, darkStyle);
+    // Only the look may differ between the pictures: the caret stays on.
+    QStyleHints *hints = QGuiApplication::styleHints();
+    const auto restoreFlashTime = qScopeGuard([hints, flashTime = hints->cursorFlashTime()] {
+        hints->setCursorFlashTime(flashTime);
+    });
+    hints->setCursorFlashTime(0);
     const std::unique_ptr<QWidget> window = factory();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    for (QMovie *movie : window->findChildren<QMovie *>())
-        movie->setPaused(true);
-    QWidget *client = window->findChild<QWidget *>(QStringLiteral("client"));
-    QVERIFY(client);
-    const QImage designed = client->grab().toImage();
+    const QImage designed = clientLook(*window);
+    QVERIFY(!designed.isNull());
     QMenuBar *bar = window->findChild<QMenuBar *>();
     const QImage desktopBar = bar ? bar->grab().toImage() : QImage();
 
-    const DarkDesktop dark;
-    QCOMPARE(client->grab().toImage(), designed);
+    const DarkDesktop dark(styleSheet, darkStyle);
+    QVERIFY2(clientLook(*window) == designed, "the open window changed its look");
     if (bar)
         QVERIFY2(bar->grab().toImage() != desktopBar, "the menu bar keeps the desktop's look");
+    const std::unique_ptr<QWidget> opened = factory();
+    QVERIFY2(clientLook(*opened) == designed, "a window opened on this desktop looks different");
 }
 
 void AllWindowsTest::warningBoxFollowsDesktop()
