@@ -43,6 +43,7 @@ private slots:
     void focusChainNamed();
     void designedLook_data();
     void designedLook();
+    void warningBoxFollowsDesktop_data();
     void warningBoxFollowsDesktop();
 };
 
@@ -282,16 +283,30 @@ void AllWindowsTest::designedLook()
     QVERIFY2(clientLook(*opened) == designed, "a window opened on this desktop looks different");
 }
 
+void AllWindowsTest::warningBoxFollowsDesktop_data()
+{
+    QTest::addColumn<QString>("styleSheet");
+    QTest::newRow("dark colours") << QString();
+    QTest::newRow("dark colours, tooltip style sheet") << QStringLiteral("QToolTip { color: red; }");
+}
+
 void AllWindowsTest::warningBoxFollowsDesktop()
 {
-    const DarkDesktop dark;
+    QFETCH(QString, styleSheet);
+    const DarkDesktop dark(styleSheet);
+    // Over a designed window, as the calculators show it.
+    Form6 window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     QColor text;
     QColor background;
-    const QString fault = testing::answerWarning([&](const QMessageBox *box) {
-        const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
-        text = label ? label->palette().color(label->foregroundRole()) : QColor();
-        background = box->palette().color(box->backgroundRole());
-    });
+    const QString fault = testing::answerWarning(
+        [&](const QMessageBox *box) {
+            const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            text = label ? label->palette().color(label->foregroundRole()) : QColor();
+            background = box->palette().color(box->backgroundRole());
+        },
+        &window);
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
     QCOMPARE(background, QApplication::palette().color(QPalette::Window));
     QVERIFY2(text.isValid() && std::abs(text.lightness() - background.lightness()) >= 128,

@@ -356,22 +356,27 @@ void AmplifierWindowsTest::opensCurveWindows()
     testing::typeInto(child<QLineEdit>(form.get(), u"Text1"_s), u"12"_s);
 
     QString seenName, seenCaption;
-    testing::onNextModal([&](QWidget *modal) {
-        seenName = modal->objectName();
-        seenCaption = modal->windowTitle();
-        modal->close();
-    });
-    if (item == u"Image1") {
-        testing::click(child<common::Picture>(form.get(), item));
-    } else {
-        auto *bar = form->findChild<QMenuBar *>();
-        auto *menu = child<QMenu>(form.get(), u"ke"_s);
-        QCOMPARE(menu->title(), u"Kennlinien"_s);
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
-        QVERIFY(QTest::qWaitForWindowExposed(menu));
-        auto *action = form->findChild<QAction *>(item);
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-    }
+    auto *menu = child<QMenu>(form.get(), u"ke"_s);
+    QCOMPARE(menu->title(), u"Kennlinien"_s);
+    const QString fault = testing::onNextModal(
+        [&] {
+            if (item == u"Image1") {
+                testing::click(child<common::Picture>(form.get(), item));
+                return;
+            }
+            auto *bar = form->findChild<QMenuBar *>();
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+            if (!QTest::qWaitForWindowExposed(menu))
+                return;
+            auto *action = form->findChild<QAction *>(item);
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        },
+        [&](QWidget *modal) {
+            seenName = modal->objectName();
+            seenCaption = modal->windowTitle();
+            modal->close();
+        });
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
     QCOMPARE(seenName, opened);
     QCOMPARE(seenCaption, caption);
     // The calculator keeps its entries while a curve window is open.
