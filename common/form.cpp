@@ -220,16 +220,22 @@ void pinDesignedLook(QWidget *client, quint32 background)
     new LookPin(client);
 }
 
+QWidget *makeClientArea(QWidget *window, int widthTwips, int heightTwips, quint32 background)
+{
+    auto *client = new QWidget(window);
+    client->setObjectName(QStringLiteral("client"));
+    pinDesignedLook(client, background);
+    client->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    return client;
+}
+
 Form::Form(const QString &objectName, const QString &caption, int clientWidthTwips,
            int clientHeightTwips, quint32 background)
     : m_layout(new QVBoxLayout(this))
-    , m_client(new QWidget(this))
+    , m_client(makeClientArea(this, clientWidthTwips, clientHeightTwips, background))
 {
     setObjectName(objectName);
     setWindowTitle(caption);
-    m_client->setObjectName(QStringLiteral("client"));
-    pinDesignedLook(m_client, background);
-    m_client->setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
     m_layout->addWidget(m_client);

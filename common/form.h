@@ -44,6 +44,12 @@ QFont uiFont(Typeface typeface, double points, bool bold = false);
 // copies the palette it has at that moment.
 void pinDesignedLook(QWidget *client, quint32 background);
 
+// A window's client area: the child "client" of `window`, fixed at the
+// given size in twips, in the designed look (pinDesignedLook) on the
+// background colour (colour number, 0x00BBGGRR). The window puts it into
+// its layout.
+QWidget *makeClientArea(QWidget *window, int widthTwips, int heightTwips, quint32 background);
+
 // A calculator window: a fixed-size client area of the given size in twips
 // below an optional menu bar, in the designed look (pinDesignedLook) with a
 // background colour (colour number, 0x00BBGGRR). Controls are children of
