@@ -138,4 +138,4 @@ for run in desktop sheet; do
     fi
 done
 
-finish_checks windows "every window looks the same plainly, on the desktop's look and under its style sheet"
+finish_checks "theme check(s)" "every window looks the same plainly, on the desktop's look and under its style sheet"
