@@ -103,6 +103,8 @@ QPalette designedPalette()
 // opened from the area keep the desktop's look.
 class LookPin : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit LookPin(QWidget *client)
         : QObject(client)
@@ -390,3 +392,5 @@ void placeWindow(QWidget &window, Position position, const QWidget *mainWindow)
 }
 
 } // namespace common
+
+#include "form.moc"
