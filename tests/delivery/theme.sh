@@ -3,15 +3,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the installed programs on a real X server three times: under a
 # desktop's own look (qt6ct's "darker" colours and a 12-point font), under
-# that look with one of qt6ct's style sheets laid over every program
-# (tooltip-simple.qss, which styles nothing but tooltips), and plainly. It
-# opens every window of both programs by keyboard and captures each below
-# its menu bar: the windows look as designed on every desktop, so the
-# captures of each window are the same in all runs. The menu bar follows
-# the desktop, so it must differ from the plain run's: that proves qt6ct
-# took effect. All runs use the Fusion style: qt6ct is set to it, and Qt
-# chooses it where it knows no desktop. Differing captures are kept in
-# <build dir>/theme-check/.
+# that look with qt6ct's style sheet tooltip-simple.qss chosen, and plainly.
+# It opens every window of both programs by keyboard and captures each
+# below its menu bar: the windows look as designed on every desktop, so the
+# captures of each window are the same. The menu bars follow the desktop:
+# they must differ from the plain run's. All runs use the Fusion style:
+# qt6ct is set to it, and Qt chooses it where it knows no desktop. Differing
+# captures are kept in <build dir>/theme-check/.
 # Usage: theme.sh <build dir>
 set -euo pipefail
 
@@ -23,10 +21,9 @@ source "$here/checks.sh"
 for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "missing $tool (scripts/install-deps.sh installs it)" >&2; exit 1; }
 done
+[ -f /usr/share/qt6ct/colors/darker.conf ] || { echo "missing qt6ct (scripts/install-deps.sh installs it)" >&2; exit 1; }
 sheet=/usr/share/qt6ct/qss/tooltip-simple.qss
-for file in /usr/share/qt6ct/colors/darker.conf "$sheet"; do
-    [ -f "$file" ] || { echo "missing $file of qt6ct (scripts/install-deps.sh installs it)" >&2; exit 1; }
-done
+[ -f "$sheet" ] || { echo "missing $sheet (scripts/install-deps.sh installs qt6ct)" >&2; exit 1; }
 
 work=$(mktemp -d)
 trap 'xsession_cleanup; rm -rf "$work"' EXIT
@@ -74,17 +71,20 @@ look() {
         fail "$key could not be focused in the $run run"
         return
     fi
-    if [ "$run" = desktop ]; then
+    case $run in
+    desktop)
         python3 "$here/capture.py" settle "$window" "$rows" "$work/$key.desktop.ppm" 20 \
-            || fail "$key did not settle on the desktop's look"
-    elif ! python3 "$here/capture.py" match "$window" "$rows" "$work/$key.$run.ppm" \
-        "$work/$key.desktop.ppm" 6; then
-        mkdir -p "$kept"
-        cp "$work/$key.desktop.ppm" "$work/$key.$run.ppm" "$kept/"
-        fail "$key looks different on the desktop's look: $kept/$key.desktop.ppm, $run: $kept/$key.$run.ppm"
-    else
-        echo "$key the same in the $run run and on the desktop's look"
-    fi
+            || fail "$key did not settle on the desktop's look" ;;
+    *)
+        if ! python3 "$here/capture.py" match "$window" "$rows" "$work/$key.$run.ppm" \
+            "$work/$key.desktop.ppm" 6; then
+            mkdir -p "$kept"
+            cp "$work/$key.desktop.ppm" "$work/$key.$run.ppm" "$kept/"
+            fail "$key looks different on the desktop's look: $kept/$key.desktop.ppm, $run: $kept/$key.$run.ppm"
+        else
+            echo "$key the same in the $run run and on the desktop's look"
+        fi ;;
+    esac
 }
 
 # Looks at a window that xsession_each_window opened, in the run under way.
@@ -96,8 +96,7 @@ visit_windows() {
     main=$(xsession_wait_window "Elektronik Berechnungen") \
         || { fail "no main window in the $run run:"$'\n'"$(cat "$work/$run.log")"; return; }
     look "$run" Form3 "$main" 3300
-    python3 "$here/capture.py" bar "$main" 220 "$work/menubar.$run.ppm" 20 \
-        || fail "the menu bar did not settle in the $run run"
+    python3 "$here/capture.py" bar "$main" 220 "$work/menubar.$run.ppm" 20 || fail "no menu bar in the $run run"
     xsession_each_window "$main" visit || fail "not every window opened and closed in the $run run"
     xsession_menu_item "$main" 2
     converter=$(xsession_wait_window Umrechnung) || { fail "no converter in the $run run"; return; }
@@ -109,11 +108,9 @@ visit_windows() {
 # has a configuration directory of its own, the plain run an empty one.
 mkdir "$work/plain-config"
 for run in desktop sheet plain; do
-    case $run in
-    desktop) look_env=(QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$work/config") ;;
-    sheet) look_env=(QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$work/sheet-config") ;;
-    plain) look_env=(QT_QPA_PLATFORMTHEME= XDG_CONFIG_HOME="$work/plain-config") ;;
-    esac
+    look_env=(QT_QPA_PLATFORMTHEME= XDG_CONFIG_HOME="$work/plain-config")
+    [ "$run" != desktop ] || look_env=(QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$work/config")
+    [ "$run" != sheet ] || look_env=(QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$work/sheet-config")
     env -u QT_STYLE_OVERRIDE -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u GNOME_DESKTOP_SESSION_ID \
         -u KDE_FULL_SESSION QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" "${look_env[@]}" \
         "$prefix/bin/elektronik" >"$work/$run.log" 2>&1 &
@@ -127,15 +124,10 @@ for run in desktop sheet plain; do
         || fail "elektronik did not end after the $run run"
 done
 
-# qt6ct is built against Qt's private interfaces and does not load on any
-# other Qt version; then every run looks plain, and the captures above
-# prove nothing.
+# qt6ct uses Qt's private interfaces and fails to load on any other Qt
+# version; then all runs look plain and prove nothing.
 for run in desktop sheet; do
-    if cmp -s "$work/menubar.$run.ppm" "$work/menubar.plain.ppm"; then
-        mkdir -p "$kept"
-        cp "$work/menubar.$run.ppm" "$kept/"
-        fail "the menu bar of the $run run looks plain: qt6ct did not take effect ($kept/menubar.$run.ppm)"
-    fi
+    ! cmp -s "$work/menubar.$run.ppm" "$work/menubar.plain.ppm" \
+        || fail "the menu bar looks plain in the $run run: qt6ct did not take effect"
 done
-
 finish_checks "theme check(s)" "every window looks the same plainly, on the desktop's look and under its style sheet"

@@ -95,40 +95,32 @@ QString overflow(const QWidget *widget)
     return {};
 }
 
-QPalette darkPalette()
-{
-    const QColor window(0x2a, 0x2a, 0x2a);
-    const QColor base(0x1e, 0x1e, 0x1e);
-    QPalette dark(Qt::white, window, window.lighter(), window.darker(), window.darker(150), Qt::white, Qt::white,
-                  base, window);
-    dark.setColor(QPalette::Highlight, QColor(0x30, 0x60, 0xa0));
-    return dark;
-}
-
-// A style as a desktop's theme may bring: Fusion's drawing with dark
-// standard colours.
-class DarkStandardStyle : public QProxyStyle
+// A style as a desktop's theme may bring: Fusion's drawing, the desktop's
+// colours as its standard colours.
+class DesktopColouredStyle : public QProxyStyle
 {
 public:
-    DarkStandardStyle()
-        : QProxyStyle(QStringLiteral("Fusion"))
-    {
-    }
-    QPalette standardPalette() const override { return darkPalette(); }
+    DesktopColouredStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+    QPalette standardPalette() const override { return QApplication::palette(); }
 };
 
-// Sets what a platform theme sets for a desktop with a dark colour scheme
-// and a 12-point font, until destroyed: the application palette and font,
-// and, when given, an application style sheet and a style with dark
-// standard colours.
+// Sets the application palette and font as a platform theme does for a
+// desktop with a dark colour scheme and a 12-point font, and when given an
+// application style sheet and such a style, until destroyed.
 class DarkDesktop
 {
 public:
-    explicit DarkDesktop(const QString &styleSheet = {}, bool darkStyle = false)
+    explicit DarkDesktop(const QString &styleSheet = {}, bool desktopColouredStyle = false)
+        : m_style(desktopColouredStyle)
     {
-        if (darkStyle)
-            QApplication::setStyle(new DarkStandardStyle);
-        QApplication::setPalette(darkPalette());
+        if (desktopColouredStyle)
+            QApplication::setStyle(new DesktopColouredStyle);
+        const QColor window(0x2a, 0x2a, 0x2a);
+        const QColor base(0x1e, 0x1e, 0x1e);
+        QPalette dark(Qt::white, window, window.lighter(), window.darker(), window.darker(150), Qt::white,
+                      Qt::white, base, window);
+        dark.setColor(QPalette::Highlight, QColor(0x30, 0x60, 0xa0));
+        QApplication::setPalette(dark);
         // As a platform theme reads it from its settings, every property set.
         QFont font;
         font.fromString(QStringLiteral("DejaVu Sans,12,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"));
@@ -138,9 +130,9 @@ public:
     }
     ~DarkDesktop()
     {
-        qApp->setStyleSheet(m_styleSheet);
-        if (QApplication::style()->name() != m_style)
-            QApplication::setStyle(m_style);
+        qApp->setStyleSheet({});
+        if (m_style)
+            QApplication::setStyle(QStringLiteral("Fusion"));
         QApplication::setPalette(m_palette);
         QApplication::setFont(m_font);
     }
@@ -150,23 +142,22 @@ public:
 private:
     const QPalette m_palette = QApplication::palette();
     const QFont m_font = QApplication::font();
-    const QString m_styleSheet = qApp->styleSheet();
-    const QString m_style = QApplication::style()->name();
+    const bool m_style;
 };
 
 // Shows the window, active as one just opened, and returns its client area
-// as drawn, with the caret steady and any animation at its first frame.
+// as drawn, with any animation at its first frame.
 QImage clientLook(QWidget &window)
 {
     window.show();
+    window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window))
         return {};
     for (QMovie *movie : window.findChildren<QMovie *>()) {
         movie->setPaused(true);
         movie->jumpToFrame(0);
     }
-    auto *client = window.findChild<QWidget *>(QStringLiteral("client"));
-    return client ? client->grab().toImage() : QImage();
+    return window.findChild<QWidget *>(QStringLiteral("client"))->grab().toImage();
 }
 
 } // namespace
@@ -245,29 +236,15 @@ void AllWindowsTest::focusChainNamed()
 
 void AllWindowsTest::designedLook_data()
 {
-    QTest::addColumn<testing::WindowFactory>("factory");
-    QTest::addColumn<QString>("styleSheet");
-    QTest::addColumn<bool>("darkStyle");
-    // A sheet that styles nothing of the windows still makes Qt hand every
-    // widget the application's palette instead of its parent's.
-    const QString tooltipSheet = QStringLiteral("QToolTip { color: red; }");
-    for (const testing::WindowRow &row : testing::windowRows(true)) {
-        QTest::addRow("%s, dark colours", row.name) << row.factory << QString() << false;
-        QTest::addRow("%s, dark colours, tooltip style sheet", row.name) << row.factory << tooltipSheet << false;
-        QTest::addRow("%s, style with dark standard colours", row.name) << row.factory << QString() << true;
-    }
+    testing::addWindowRows(true);
 }
 
 void AllWindowsTest::designedLook()
 {
     QFETCH(testing::WindowFactory, factory);
-    QFETCH(QString, styleSheet);
-    QFETCH(bool, darkStyle);
     // Only the look may differ between the pictures: the caret stays on.
     QStyleHints *hints = QGuiApplication::styleHints();
-    const auto restoreFlashTime = qScopeGuard([hints, flashTime = hints->cursorFlashTime()] {
-        hints->setCursorFlashTime(flashTime);
-    });
+    const auto restore = qScopeGuard([hints, time = hints->cursorFlashTime()] { hints->setCursorFlashTime(time); });
     hints->setCursorFlashTime(0);
     const std::unique_ptr<QWidget> window = factory();
     const QImage designed = clientLook(*window);
@@ -275,12 +252,20 @@ void AllWindowsTest::designedLook()
     QMenuBar *bar = window->findChild<QMenuBar *>();
     const QImage desktopBar = bar ? bar->grab().toImage() : QImage();
 
-    const DarkDesktop dark(styleSheet, darkStyle);
-    QVERIFY2(clientLook(*window) == designed, "the open window changed its look");
-    if (bar)
-        QVERIFY2(bar->grab().toImage() != desktopBar, "the menu bar keeps the desktop's look");
-    const std::unique_ptr<QWidget> opened = factory();
-    QVERIFY2(clientLook(*opened) == designed, "a window opened on this desktop looks different");
+    // A sheet that styles nothing of the windows still makes Qt hand every
+    // widget the application's palette instead of its parent's.
+    const QString tooltipSheet = QStringLiteral("QToolTip { color: red; }");
+    for (const auto &[desktop, styleSheet, style] : {std::tuple{"dark colours", QString(), false},
+                                                     {"tooltip style sheet", tooltipSheet, false},
+                                                     {"style with the desktop's colours", QString(), true}}) {
+        const DarkDesktop dark(styleSheet, style);
+        QVERIFY2(clientLook(*window) == designed, desktop);
+        if (bar)
+            QVERIFY2(bar->grab().toImage() != desktopBar, "the menu bar keeps the desktop's look");
+        const std::unique_ptr<QWidget> opened = factory();
+        QVERIFY2(clientLook(*opened) == designed,
+                 qPrintable(QStringLiteral("%1, opened on it").arg(QLatin1String(desktop))));
+    }
 }
 
 void AllWindowsTest::warningBoxFollowsDesktop_data()

@@ -18,7 +18,6 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 // The windows of both programs as rows of a data-driven test, each row a
 // factory that builds the window afresh.
@@ -32,39 +31,23 @@ WindowFactory makeWindow()
     return [] { return std::make_unique<W>(); };
 }
 
-struct WindowRow {
-    const char *name;
-    WindowFactory factory;
-};
-
-// Every window, each with the name of its row; the main window only when
-// asked, since it is no dialog of its own.
-inline std::vector<WindowRow> windowRows(bool withMainWindow)
-{
-    std::vector<WindowRow> rows;
-    if (withMainWindow)
-        rows.push_back({"Form3 Elektronik Berechnungen", makeWindow<Form3>()});
-    rows.insert(rows.end(), {
-        {"Form2 Kennlinie-Beispiel", makeWindow<Form2>()},
-        {"Form4 Kennlinie Beispiel", makeWindow<Form4>()},
-        {"Form1 Verstärker-Berechnung", makeWindow<Form1>()},
-        {"Form5 Verstärker Berechnung", makeWindow<Form5>()},
-        {"Form6 Strom-Spannung-Widerstand", makeWindow<Form6>()},
-        {"Form7 VB Farbcode", makeWindow<Form7>()},
-        {"Form8 Frequenz - Wellenlänge", makeWindow<Form8>()},
-        {"Form9 Koppel-Kondensator", makeWindow<Form9>()},
-        {"Form10 Widerstands Farbcode", makeWindow<Form10>()},
-        {"einheiten Umrechnung", makeWindow<converter::Form1>()},
-    });
-    return rows;
-}
-
-// Adds the column "factory" and one row per window of windowRows().
+// Adds the column "factory" and one row per window; the main window only
+// when asked, since it is no dialog of its own.
 inline void addWindowRows(bool withMainWindow)
 {
     QTest::addColumn<WindowFactory>("factory");
-    for (const WindowRow &row : windowRows(withMainWindow))
-        QTest::newRow(row.name) << row.factory;
+    if (withMainWindow)
+        QTest::newRow("Form3 Elektronik Berechnungen") << makeWindow<Form3>();
+    QTest::newRow("Form2 Kennlinie-Beispiel") << makeWindow<Form2>();
+    QTest::newRow("Form4 Kennlinie Beispiel") << makeWindow<Form4>();
+    QTest::newRow("Form1 Verstärker-Berechnung") << makeWindow<Form1>();
+    QTest::newRow("Form5 Verstärker Berechnung") << makeWindow<Form5>();
+    QTest::newRow("Form6 Strom-Spannung-Widerstand") << makeWindow<Form6>();
+    QTest::newRow("Form7 VB Farbcode") << makeWindow<Form7>();
+    QTest::newRow("Form8 Frequenz - Wellenlänge") << makeWindow<Form8>();
+    QTest::newRow("Form9 Koppel-Kondensator") << makeWindow<Form9>();
+    QTest::newRow("Form10 Widerstands Farbcode") << makeWindow<Form10>();
+    QTest::newRow("einheiten Umrechnung") << makeWindow<converter::Form1>();
 }
 
 } // namespace testing
