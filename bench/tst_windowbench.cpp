@@ -14,7 +14,7 @@
 #include "form.h"
 #include "ohmslawwindow.h"
 #include "resistorcodewindow.h"
-#include "useractions.h"
+#include "steps.h"
 #include "warning.h"
 #include "wavelengthwindow.h"
 
@@ -98,28 +98,6 @@ bool showAndPaint(QWidget &window)
         QCoreApplication::processEvents();
     window.removeEventFilter(watch);
     return watch->painted;
-}
-
-// Carries out steps such as "Text1=12" (types over the field's text) or
-// "Combo3=kOhm" (picks the item) in order. Returns the step that could not
-// be carried out, or empty text.
-QString enter(const QWidget *window, const QStringList &steps)
-{
-    for (const QString &step : steps) {
-        const QString name = step.section(u'=', 0, 0);
-        const QString value = step.section(u'=', 1);
-        if (name.startsWith(u"Combo")) {
-            auto *combo = window->findChild<QComboBox *>(name);
-            if (!combo || !testing::pick(combo, value))
-                return step;
-        } else {
-            auto *field = window->findChild<QLineEdit *>(name);
-            if (!field)
-                return step;
-            testing::typeInto(field, value);
-        }
-    }
-    return {};
 }
 
 } // namespace
@@ -206,8 +184,8 @@ void WindowBench::compute()
 
     const std::unique_ptr<QWidget> form = makerOf(window)();
     QVERIFY(showAndPaint(*form));
-    const QString failed = enter(form.get(), entries);
-    QVERIFY2(failed.isEmpty(), qPrintable(QStringLiteral("cannot enter ") + failed));
+    const QString failed = testing::doSteps(form.get(), entries);
+    QVERIFY2(failed.isEmpty(), qPrintable(failed));
     auto *target = form->findChild<QWidget *>(pressed);
     QVERIFY2(target, qPrintable(QStringLiteral("no ") + pressed));
     auto *shown = result.isEmpty() ? nullptr : form->findChild<QLineEdit *>(result);

@@ -39,10 +39,35 @@ CommandLineAnswer ending(int exitCode, const QString &output, const QString &err
     return {false, exitCode, output, error};
 }
 
-// Qt's parser words its errors in English, so they are said anew here.
-QString parseError(const QCommandLineParser &parser)
+bool takesValue(QStringView name)
 {
-    const auto quoted = [](const QString &name) { return u'\'' + name + u'\''; };
+    return std::ranges::find(kQtOptionsWithValue, name) != std::end(kQtOptionsWithValue);
+}
+
+// An option argument's name without its dashes and without a value after "=".
+QStringView optionName(QStringView argument)
+{
+    QStringView name = argument.left(argument.indexOf(u'='));
+    while (name.startsWith(u'-'))
+        name = name.sliced(1);
+    return name;
+}
+
+// The option as the user typed it: with its dashes, without a value.
+QString typed(const QStringList &arguments, const QString &name)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument.startsWith(u'-') && optionName(argument) == name)
+            return argument.left(argument.indexOf(u'='));
+    }
+    return name;
+}
+
+// Qt's parser words its errors in English, so they are said anew here,
+// from the arguments and the parser's findings rather than its wording.
+QString parseError(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const auto quoted = [&arguments](const QString &name) { return u'\'' + typed(arguments, name) + u'\''; };
     QStringList unknown = parser.unknownOptionNames();
     if (unknown.size() == 1)
         return QStringLiteral("Unbekannte Option %1.").arg(quoted(unknown.constFirst()));
@@ -50,16 +75,26 @@ QString parseError(const QCommandLineParser &parser)
         std::ranges::transform(unknown, unknown.begin(), quoted);
         return QStringLiteral("Unbekannte Optionen %1.").arg(unknown.join(QStringLiteral(", ")));
     }
-    // Every other error of the parser is about an option's value, and names
-    // the option as typed between quotes: an option that takes a value
-    // came without one, any other came with one.
-    const QString option = parser.errorText().section(u'\'', 1, 1);
-    QStringView name(option);
-    while (name.startsWith(u'-'))
-        name = name.mid(1);
-    if (std::ranges::find(kQtOptionsWithValue, name) != std::end(kQtOptionsWithValue))
-        return QStringLiteral("Die Option %1 braucht einen Wert.").arg(quoted(option));
-    return QStringLiteral("Die Option %1 nimmt keinen Wert.").arg(quoted(option));
+    // Every other error of the parser is about an option's value: one that
+    // takes a value came last, without one, or one that takes none came
+    // with a value after "=".
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == u"--")
+            break;
+        if (!argument.startsWith(u'-'))
+            continue;
+        const QString option = argument.left(argument.indexOf(u'='));
+        const bool withValue = option.size() < argument.size();
+        if (takesValue(optionName(argument))) {
+            if (!withValue && i == arguments.size() - 1)
+                return QStringLiteral("Die Option '%1' braucht einen Wert.").arg(option);
+            i += withValue ? 0 : 1;
+        } else if (withValue) {
+            return QStringLiteral("Die Option '%1' nimmt keinen Wert.").arg(option);
+        }
+    }
+    return QStringLiteral("Ungültiger Aufruf.");
 }
 
 // Whether all of text reached stream.
@@ -98,7 +133,7 @@ CommandLineAnswer answerCommandLine(const QStringList &arguments, const ProgramI
 
     const QString hint = QStringLiteral("Hilfe: %1 --help\n").arg(program.name);
     if (!parser.parse(arguments))
-        return ending(1, {}, program.name + QStringLiteral(": ") + parseError(parser) + u'\n' + hint);
+        return ending(1, {}, program.name + QStringLiteral(": ") + parseError(parser, arguments) + u'\n' + hint);
     if (parser.isSet(help)) {
         return ending(0,
                       QStringLiteral("Aufruf: %1 [Option]\n%2\nOhne Option öffnet sich das Programmfenster.\n\n"

@@ -7,6 +7,7 @@
 #include "help.h"
 
 #include <QApplication>
+#include <QChildEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -46,6 +46,146 @@ QStringList installedFamily(const QStringList &families)
     }
     return families;
 }
+
+// The light palette of Qt 6.4's Fusion style, the colours the windows were
+// drawn and tested under, fixed here so that no style or desktop changes
+// them: each role's colour (0xAARRGGBB) when enabled, active or not, and
+// when disabled.
+struct RoleColours {
+    QPalette::ColorRole role;
+    QRgb enabled;
+    QRgb disabled;
+};
+
+constexpr RoleColours kDesignedPalette[] = {
+    {QPalette::WindowText, 0xFF000000, 0xFFBEBEBE},
+    {QPalette::Button, 0xFFEFEFEF, 0xFFEFEFEF},
+    {QPalette::Light, 0xFFFFFFFF, 0xFFFFFFFF},
+    {QPalette::Midlight, 0xFFCACACA, 0xFFCACACA},
+    {QPalette::Dark, 0xFF9F9F9F, 0xFFBEBEBE},
+    {QPalette::Mid, 0xFFB8B8B8, 0xFFB8B8B8},
+    {QPalette::Text, 0xFF000000, 0xFFBEBEBE},
+    {QPalette::BrightText, 0xFFFFFFFF, 0xFFFFFFFF},
+    {QPalette::ButtonText, 0xFF000000, 0xFFBEBEBE},
+    {QPalette::Base, 0xFFFFFFFF, 0xFFEFEFEF},
+    {QPalette::Window, 0xFFEFEFEF, 0xFFEFEFEF},
+    {QPalette::Shadow, 0xFF767676, 0xFFB1B1B1},
+    {QPalette::Highlight, 0xFF308CC6, 0xFF919191},
+    {QPalette::HighlightedText, 0xFFFFFFFF, 0xFFFFFFFF},
+    {QPalette::Link, 0xFF0000FF, 0xFF0000FF},
+    {QPalette::LinkVisited, 0xFFFF00FF, 0xFFFF00FF},
+    {QPalette::AlternateBase, 0xFFF7F7F7, 0xFFF7F7F7},
+    {QPalette::ToolTipBase, 0xFFFFFFDC, 0xFFFFFFDC},
+    {QPalette::ToolTipText, 0xFF000000, 0xFF000000},
+    {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+};
+
+QPalette designedPalette()
+{
+    QPalette palette;
+    for (const RoleColours &colours : kDesignedPalette) {
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, colours.role, QColor::fromRgba(colours.enabled));
+        palette.setColor(QPalette::Disabled, colours.role, QColor::fromRgba(colours.disabled));
+    }
+    // Marking every role as set keeps the desktop's palette from filling in
+    // any of them, now or when the desktop changes its colours later.
+    palette.setResolveMask(~QPalette::ResolveMask{0});
+    return palette;
+}
+
+// Under an application style sheet, set by the desktop or with
+// -stylesheet, Qt stops handing palette and font down to the widgets it
+// styles: they take the application's instead of their parent's. So the
+// handing down is done here, for every widget of a client area, inner
+// parts and widgets added later included: each widget gets its parent's
+// palette and font as its own when it is added and whenever the parent's
+// change, with what the widget has changed itself kept on top. Windows
+// opened from the area keep the desktop's look.
+class LookPin : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit LookPin(QWidget *client)
+        : QObject(client)
+    {
+        client->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const auto *parent = static_cast<QWidget *>(watched);
+        switch (event->type()) {
+        case QEvent::ChildAdded: {
+            // The child is being built: so far it is a plain QWidget.
+            QObject *added = static_cast<QChildEvent *>(event)->child();
+            if (added->isWidgetType() && !static_cast<QWidget *>(added)->isWindow()) {
+                handPalette(parent->palette(), static_cast<QWidget *>(added));
+                handFont(parent->font(), static_cast<QWidget *>(added));
+                added->installEventFilter(this);
+            }
+            break;
+        }
+        case QEvent::PaletteChange:
+            for (QWidget *child : handedTo(parent, kHandedPalette))
+                handPalette(parent->palette(), child);
+            break;
+        case QEvent::FontChange:
+            for (QWidget *child : handedTo(parent, kHandedFont))
+                handFont(parent->font(), child);
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    // What was last handed to a widget, to tell its own settings apart.
+    static constexpr const char *kHandedPalette = "elektronikHandedPalette";
+    static constexpr const char *kHandedFont = "elektronikHandedFont";
+
+    static QList<QWidget *> handedTo(const QWidget *parent, const char *property)
+    {
+        QList<QWidget *> children;
+        for (QObject *child : parent->children()) {
+            if (child->property(property).isValid())
+                children << static_cast<QWidget *>(child);
+        }
+        return children;
+    }
+
+    static void handPalette(const QPalette &parentPalette, QWidget *widget)
+    {
+        QPalette palette = parentPalette;
+        if (const QVariant handed = widget->property(kHandedPalette); handed.isValid()) {
+            const QPalette own = widget->palette();
+            const auto before = handed.value<QPalette>();
+            for (int group = 0; group < QPalette::NColorGroups; ++group) {
+                for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                    const auto g = QPalette::ColorGroup(group);
+                    const auto r = QPalette::ColorRole(role);
+                    if (own.brush(g, r) != before.brush(g, r))
+                        palette.setBrush(g, r, own.brush(g, r));
+                }
+            }
+        }
+        palette.setResolveMask(~QPalette::ResolveMask{0});
+        widget->setProperty(kHandedPalette, parentPalette);
+        widget->setPalette(palette);
+    }
+
+    static void handFont(const QFont &parentFont, QWidget *widget)
+    {
+        const QVariant handed = widget->property(kHandedFont);
+        QFont font = handed.isValid() && widget->font() != handed.value<QFont>() ? widget->font() : parentFont;
+        font.setResolveMask(QFont::AllPropertiesResolved);
+        widget->setProperty(kHandedFont, parentFont);
+        widget->setFont(font);
+    }
+};
 
 } // namespace
 
@@ -78,25 +218,27 @@ QFont uiFont(Typeface typeface, double points, bool bold)
 void pinDesignedLook(QWidget *client, quint32 background)
 {
     client->setFont(uiFont(Typeface::SansSerif, 8.25));
-    // The standard palette is the one the windows were drawn under. Marking
-    // every role as set keeps the desktop's palette from filling in any of
-    // them, now or when the desktop changes its colours later.
-    QPalette palette = client->style()->standardPalette();
-    palette.setResolveMask(~QPalette::ResolveMask{0});
-    client->setPalette(palette);
+    client->setPalette(designedPalette());
     setBackground(client, background);
+    new LookPin(client);
+}
+
+QWidget *makeClientArea(QWidget *window, int widthTwips, int heightTwips, quint32 background)
+{
+    auto *client = new QWidget(window);
+    client->setObjectName(QStringLiteral("client"));
+    pinDesignedLook(client, background);
+    client->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    return client;
 }
 
 Form::Form(const QString &objectName, const QString &caption, int clientWidthTwips,
            int clientHeightTwips, quint32 background)
     : m_layout(new QVBoxLayout(this))
-    , m_client(new QWidget(this))
+    , m_client(makeClientArea(this, clientWidthTwips, clientHeightTwips, background))
 {
     setObjectName(objectName);
     setWindowTitle(caption);
-    m_client->setObjectName(QStringLiteral("client"));
-    pinDesignedLook(m_client, background);
-    m_client->setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
     m_layout->addWidget(m_client);
@@ -259,3 +401,5 @@ void placeWindow(QWidget &window, Position position, const QWidget *mainWindow)
 }
 
 } // namespace common
+
+#include "form.moc"

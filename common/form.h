@@ -34,14 +34,21 @@ enum class Typeface {
 QFont uiFont(Typeface typeface, double points, bool bold = false);
 
 // Gives a window's client area the look the window was drawn with, whatever
-// colours and font the desktop sets: the font MS Sans Serif 8.25 pt and one
-// complete palette, the style's standard light palette with the background
-// colour (colour number, 0x00BBGGRR) laid over it. The controls inherit
-// both; what lies outside the client area, such as the menu bar, the menus,
-// tooltips and warning boxes, keeps the desktop's look. Call it before
-// creating the controls: a control that changes a colour of its own copies
-// the palette it has at that moment.
+// colours, font, style sheet and style the desktop sets: the font MS Sans
+// Serif 8.25 pt and one complete palette, the light palette of Qt 6.4's
+// Fusion style with the background colour (colour number, 0x00BBGGRR) laid
+// over it. The controls inherit both, also under an application style
+// sheet; what lies outside the client area, such as the menu bar, the
+// menus, tooltips and warning boxes, keeps the desktop's look. Call it
+// before creating the controls: a control that changes a colour of its own
+// copies the palette it has at that moment.
 void pinDesignedLook(QWidget *client, quint32 background);
+
+// A window's client area: the child "client" of `window`, fixed at the
+// given size in twips, in the designed look (pinDesignedLook) on the
+// background colour (colour number, 0x00BBGGRR). The window puts it into
+// its layout.
+QWidget *makeClientArea(QWidget *window, int widthTwips, int heightTwips, quint32 background);
 
 // A calculator window: a fixed-size client area of the given size in twips
 // below an optional menu bar, in the designed look (pinDesignedLook) with a

@@ -8,8 +8,9 @@
 # with apt, that its programs find all their libraries, and that it
 # removes without leaving a file behind.
 # CPack refuses a package whose maintainer and addresses are still the
-# placeholders; with --development the check sees it refuse and then
-# builds such a package all the same, for testing.
+# placeholders. With --development the build keeps the placeholders: the
+# check asserts that CPack refuses them, then builds such a package all
+# the same, for testing.
 # Usage: scripts/check-package.sh [--development] [build dir]   (default: build-test)
 # Exits 77 when it skipped the install part.
 set -euo pipefail
@@ -34,20 +35,25 @@ trap cleanup EXIT
 source "$(dirname "$0")/../tests/delivery/checks.sh"
 
 package() { (cd "$build" && cpack -G DEB -B "$work" "$@" >"$work/cpack.log" 2>&1); }
-if ! package; then
-    if [ "$development" -eq 0 ] || ! grep -q "Package metadata still placeholders" "$work/cpack.log"; then
-        cat "$work/cpack.log" >&2
+if [ "$development" -eq 1 ]; then
+    if package; then
+        echo "FAIL: cpack built a package with the placeholder metadata" >&2
         exit 1
     fi
+    grep -q "Package metadata still placeholders" "$work/cpack.log" || { cat "$work/cpack.log" >&2; exit 1; }
     echo "cpack refuses the placeholder metadata; built as a development package"
     package -D CPACK_ELEKTRONIK_DEVELOPMENT_PACKAGE=ON || { cat "$work/cpack.log" >&2; exit 1; }
+else
+    package || { cat "$work/cpack.log" >&2; exit 1; }
 fi
 deb=$(ls "$work"/elektronik_*.deb)
 echo "built $(basename "$deb")"
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = elektronik ] || fail "package name is '$(field Package)'"
-[ "$(field Version)" = 2.0.0 ] || fail "version is '$(field Version)'"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[ -n "$version" ] || fail "the build folder names no project version"
+[ "$(field Version)" = "$version" ] || fail "version is '$(field Version)', the project's $version"
 [ "$(field Section)" = electronics ] || fail "section is '$(field Section)'"
 [ -n "$(field Maintainer)" ] || fail "no maintainer"
 

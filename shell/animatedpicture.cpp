@@ -91,8 +91,15 @@ void AnimatedPicture::showEvent(QShowEvent *event)
 void AnimatedPicture::followScreen()
 {
     const qreal ratio = devicePixelRatioF();
-    if (m_movie && !qFuzzyCompare(ratio, m_ratio))
+    if (!m_movie || qFuzzyCompare(ratio, m_ratio))
+        return;
+    if (framesFor(m_fileName, ratio) != m_movie->fileName()) {
         load(m_fileName, m_once, ratio);
+        return;
+    }
+    // The same frames suit the new ratio: they play on, brought to it.
+    m_ratio = ratio;
+    showFrame(m_movie->currentImage());
 }
 
 void AnimatedPicture::showFrame(QImage frame)

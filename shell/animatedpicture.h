@@ -20,7 +20,8 @@ class QWindow;
 // control plays the frames drawn at twice the resolution ("name@2x.gif"),
 // where there are such, scaled smoothly to any ratio other than 2. The
 // frames are chosen for the screen the window is on when it is shown, and
-// again when it moves to another screen; the animation then starts afresh.
+// again when it moves to another screen; the animation starts afresh only
+// when other frames suit that screen.
 class AnimatedPicture : public QLabel
 {
     Q_OBJECT
@@ -39,7 +40,8 @@ protected:
 
 private:
     bool load(const QString &fileName, bool once, qreal ratio);
-    // Loads the frames again when the control's ratio is not theirs.
+    // Follows a change of the control's ratio: loads the frames that suit
+    // it, or shows the same frames at it when they suit it, too.
     void followScreen();
     void showFrame(QImage frame);
 

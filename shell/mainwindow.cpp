@@ -50,10 +50,7 @@ Form3::Form3()
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Elektronik Berechnungen"));
 
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(common::twipsToPixels(11310), common::twipsToPixels(3300));
-    common::pinDesignedLook(client, kBackground);
+    QWidget *client = common::makeClientArea(this, 11310, 3300, kBackground);
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

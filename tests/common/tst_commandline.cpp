@@ -59,13 +59,15 @@ void CommandLineTest::answers_data()
     QTest::newRow("-v") << QStringList{"-v"} << false << 0 << version << QString();
     QTest::newRow("help wins over version") << QStringList{"-v", "-h"} << false << 0 << help << QString();
     QTest::newRow("unknown long option") << QStringList{"--hilfe"} << false << 1 << QString()
-                                         << "^elektronik: Unbekannte Option 'hilfe'\\." + hint;
+                                         << "^elektronik: Unbekannte Option '--hilfe'\\." + hint;
     QTest::newRow("unknown short option") << QStringList{"-x"} << false << 1 << QString()
-                                          << "^elektronik: Unbekannte Option 'x'\\." + hint;
+                                          << "^elektronik: Unbekannte Option '-x'\\." + hint;
+    QTest::newRow("unknown option with a value") << QStringList{"--farbe=rot"} << false << 1 << QString()
+                                                 << "^elektronik: Unbekannte Option '--farbe'\\." + hint;
     QTest::newRow("two unknown options") << QStringList{"--gibtsnicht", "-x"} << false << 1 << QString()
-                                         << "^elektronik: Unbekannte Optionen 'gibtsnicht', 'x'\\." + hint;
+                                         << "^elektronik: Unbekannte Optionen '--gibtsnicht', '-x'\\." + hint;
     QTest::newRow("unknown option beside a Qt option") << QStringList{"-platform", "xcb", "-x"} << false << 1
-                                                       << QString() << "^elektronik: Unbekannte Option 'x'\\." + hint;
+                                                       << QString() << "^elektronik: Unbekannte Option '-x'\\." + hint;
     QTest::newRow("option with a value it does not take") << QStringList{"--version=2"} << false << 1 << QString()
                                                            << "^elektronik: Die Option '--version' nimmt keinen Wert\\." + hint;
     QTest::newRow("Qt option without its value") << QStringList{"-platform"} << false << 1 << QString()
@@ -112,7 +114,7 @@ void CommandLineTest::delivery_data()
     const QString cannotWrite = QStringLiteral("^elektronik: Die Standardausgabe lässt sich nicht schreiben\\.\n$");
     QTest::newRow("help") << QStringList{"--help"} << 1 << cannotWrite;
     QTest::newRow("version") << QStringList{"-v"} << 1 << cannotWrite;
-    QTest::newRow("unknown option") << QStringList{"-x"} << 1 << "^elektronik: Unbekannte Option 'x'\\.";
+    QTest::newRow("unknown option") << QStringList{"-x"} << 1 << "^elektronik: Unbekannte Option '-x'\\.";
     QTest::newRow("no arguments") << QStringList{} << -1 << QString();
 }
 

@@ -7,6 +7,9 @@ bar, as the X server shows them, into a picture file (PPM).
         captures again and again until the window shows a state it showed
         before, at least a moment earlier: a still window once painted, an
         animated one once its loop has come round.
+    capture.py bar <window> <rows> <picture> <seconds>
+        as settle, but captures what lies above the bottom rows: the menu
+        bar above the client area.
     capture.py match <window> <rows> <picture> <reference> <seconds>
         captures again and again until a capture is the same as the
         reference picture, so that an animation or a blinking text caret
@@ -58,12 +61,18 @@ Z_PIXMAP = 2
 DESTROY_IMAGE = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.POINTER(XImage))
 
 
-def capture(display, window, rows):
-    """(width, height, RGB bytes) of the window's bottom rows."""
+def capture(display, window, rows, above=False):
+    """(width, height, RGB bytes) of the window's bottom rows, or with
+    `above` of the rows above them."""
     attributes = XWindowAttributes()
     xlib.XGetWindowAttributes(display, window, ctypes.byref(attributes))
     width, height = attributes.width, min(rows, attributes.height)
-    image = xlib.XGetImage(display, window, 0, attributes.height - height, width, height, ALL_PLANES, Z_PIXMAP)
+    top = attributes.height - height
+    if above:
+        top, height = 0, top
+        if height == 0:
+            sys.exit(f"window {window:#x} has nothing above its bottom {rows} rows")
+    image = xlib.XGetImage(display, window, 0, top, width, height, ALL_PLANES, Z_PIXMAP)
     if not image:
         sys.exit(f"cannot read window {window:#x}")
     picture = image.contents
@@ -92,11 +101,11 @@ def read_ppm(path):
     return width, height, rgb
 
 
-def settle(display, window, rows, path, seconds):
+def settle(display, window, rows, path, seconds, above=False):
     deadline = time.monotonic() + seconds
     first_seen = {}
     while time.monotonic() < deadline:
-        shot = capture(display, window, rows)
+        shot = capture(display, window, rows, above)
         now = time.monotonic()
         if now - first_seen.setdefault(shot, now) >= SETTLED:
             write_ppm(path, shot)
@@ -122,8 +131,8 @@ def main(args):
     if not display:
         sys.exit("cannot open the display")
     mode, window, rows, path = args[0], int(args[1], 0), int(args[2]), args[3]
-    if mode == "settle":
-        return settle(display, window, rows, path, float(args[4]))
+    if mode in ("settle", "bar"):
+        return settle(display, window, rows, path, float(args[4]), mode == "bar")
     return match(display, window, rows, path, read_ppm(args[4]), float(args[5]))
 
 

@@ -17,8 +17,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMovie>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleHints>
 #include <QTest>
@@ -44,6 +46,7 @@ private slots:
     void focusChainNamed();
     void designedLook_data();
     void designedLook();
+    void warningBoxFollowsDesktop_data();
     void warningBoxFollowsDesktop();
 };
 
@@ -95,13 +98,26 @@ QString overflow(const QWidget *widget)
     return {};
 }
 
+// A style as a desktop's theme may bring: Fusion's drawing, the desktop's
+// colours as its standard colours.
+class DesktopColouredStyle : public QProxyStyle
+{
+public:
+    DesktopColouredStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+    QPalette standardPalette() const override { return QApplication::palette(); }
+};
+
 // Sets the application palette and font as a platform theme does for a
-// desktop with a dark colour scheme and a 12-point font, until destroyed.
+// desktop with a dark colour scheme and a 12-point font, and when given an
+// application style sheet and such a style, until destroyed.
 class DarkDesktop
 {
 public:
-    DarkDesktop()
+    explicit DarkDesktop(const QString &styleSheet = {}, bool desktopColouredStyle = false)
+        : m_style(desktopColouredStyle)
     {
+        if (desktopColouredStyle)
+            QApplication::setStyle(new DesktopColouredStyle);
         const QColor window(0x2a, 0x2a, 0x2a);
         const QColor base(0x1e, 0x1e, 0x1e);
         QPalette dark(Qt::white, window, window.lighter(), window.darker(), window.darker(150), Qt::white,
@@ -112,10 +128,14 @@ public:
         QFont font;
         font.fromString(QStringLiteral("DejaVu Sans,12,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"));
         QApplication::setFont(font);
+        qApp->setStyleSheet(styleSheet);
         QCoreApplication::processEvents();
     }
     ~DarkDesktop()
     {
+        qApp->setStyleSheet({});
+        if (m_style)
+            QApplication::setStyle(QStringLiteral("Fusion"));
         QApplication::setPalette(m_palette);
         QApplication::setFont(m_font);
     }
@@ -125,6 +145,7 @@ public:
 private:
     const QPalette m_palette = QApplication::palette();
     const QFont m_font = QApplication::font();
+    const bool m_style;
 };
 
 // The help window, taken from its calculator, and the about box.
@@ -138,6 +159,21 @@ void addHelpAndAboutRows()
         return std::unique_ptr<QWidget>(help);
     });
     QTest::newRow("Über Elektronik") << testing::WindowFactory([] { return std::make_unique<AboutBox>(nullptr); });
+}
+
+// Shows the window, active as one just opened, and returns its client area
+// as drawn, with any animation at its first frame.
+QImage clientLook(QWidget &window)
+{
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        return {};
+    for (QMovie *movie : window.findChildren<QMovie *>()) {
+        movie->setPaused(true);
+        movie->jumpToFrame(0);
+    }
+    return window.findChild<QWidget *>(QStringLiteral("client"))->grab().toImage();
 }
 
 } // namespace
@@ -224,36 +260,56 @@ void AllWindowsTest::designedLook_data()
 void AllWindowsTest::designedLook()
 {
     QFETCH(testing::WindowFactory, factory);
-    // Only the look may differ between the pictures: the caret stays on and
-    // the animation on its frame.
-    QGuiApplication::styleHints()->setCursorFlashTime(0);
+    // Only the look may differ between the pictures: the caret stays on.
+    QStyleHints *hints = QGuiApplication::styleHints();
+    const auto restore = qScopeGuard([hints, time = hints->cursorFlashTime()] { hints->setCursorFlashTime(time); });
+    hints->setCursorFlashTime(0);
     const std::unique_ptr<QWidget> window = factory();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    for (QMovie *movie : window->findChildren<QMovie *>())
-        movie->setPaused(true);
-    QWidget *client = window->findChild<QWidget *>(QStringLiteral("client"));
-    QVERIFY(client);
-    const QImage designed = client->grab().toImage();
+    const QImage designed = clientLook(*window);
+    QVERIFY(!designed.isNull());
     QMenuBar *bar = window->findChild<QMenuBar *>();
     const QImage desktopBar = bar ? bar->grab().toImage() : QImage();
 
-    const DarkDesktop dark;
-    QCOMPARE(client->grab().toImage(), designed);
-    if (bar)
-        QVERIFY2(bar->grab().toImage() != desktopBar, "the menu bar keeps the desktop's look");
+    // A sheet that styles nothing of the windows still makes Qt hand every
+    // widget the application's palette instead of its parent's.
+    const QString tooltipSheet = QStringLiteral("QToolTip { color: red; }");
+    for (const auto &[desktop, styleSheet, style] : {std::tuple{"dark colours", QString(), false},
+                                                     {"tooltip style sheet", tooltipSheet, false},
+                                                     {"style with the desktop's colours", QString(), true}}) {
+        const DarkDesktop dark(styleSheet, style);
+        QVERIFY2(clientLook(*window) == designed, desktop);
+        if (bar)
+            QVERIFY2(bar->grab().toImage() != desktopBar, "the menu bar keeps the desktop's look");
+        const std::unique_ptr<QWidget> opened = factory();
+        QVERIFY2(clientLook(*opened) == designed,
+                 qPrintable(QStringLiteral("%1, opened on it").arg(QLatin1String(desktop))));
+    }
+}
+
+void AllWindowsTest::warningBoxFollowsDesktop_data()
+{
+    QTest::addColumn<QString>("styleSheet");
+    QTest::newRow("dark colours") << QString();
+    QTest::newRow("dark colours, tooltip style sheet") << QStringLiteral("QToolTip { color: red; }");
 }
 
 void AllWindowsTest::warningBoxFollowsDesktop()
 {
-    const DarkDesktop dark;
+    QFETCH(QString, styleSheet);
+    const DarkDesktop dark(styleSheet);
+    // Over a designed window, as the calculators show it.
+    Form6 window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     QColor text;
     QColor background;
-    const QString fault = testing::answerWarning([&](const QMessageBox *box) {
-        const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
-        text = label ? label->palette().color(label->foregroundRole()) : QColor();
-        background = box->palette().color(box->backgroundRole());
-    });
+    const QString fault = testing::answerWarning(
+        [&](const QMessageBox *box) {
+            const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            text = label ? label->palette().color(label->foregroundRole()) : QColor();
+            background = box->palette().color(box->backgroundRole());
+        },
+        &window);
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
     QCOMPARE(background, QApplication::palette().color(QPalette::Window));
     QVERIFY2(text.isValid() && std::abs(text.lightness() - background.lightness()) >= 128,

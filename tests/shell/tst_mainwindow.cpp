@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMovie>
+#include <QPointer>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -97,12 +99,14 @@ void MainWindowTest::menuBarOrder()
 void MainWindowTest::aboutBox()
 {
     QString text;
-    testing::onNextModal([&](QWidget *modal) {
-        const auto *box = qobject_cast<QMessageBox *>(modal);
-        text = box ? modal->windowTitle() + u'\n' + box->text() + u'\n' + box->informativeText() : QString();
-        modal->close();
-    });
-    m_form->findChild<QAction *>(QStringLiteral("ueber"))->trigger();
+    const QString fault = testing::onNextModal(
+        [this] { m_form->findChild<QAction *>(QStringLiteral("ueber"))->trigger(); },
+        [&](QWidget *modal) {
+            const auto *box = qobject_cast<QMessageBox *>(modal);
+            text = box ? modal->windowTitle() + u'\n' + box->text() + u'\n' + box->informativeText() : QString();
+            modal->close();
+        });
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
     for (const QString &part : {QStringLiteral("Über Elektronik"), QStringLiteral("Elektronik 2.0.0"),
                                 QStringLiteral("Qt ") + QString::fromLatin1(qVersion()),
                                 QStringLiteral("GPL-3.0-or-later"), QStringLiteral("OHNE IRGENDEINE GARANTIE")})
@@ -161,14 +165,16 @@ void MainWindowTest::menuOpensWindowModally()
     for (int opening = 0; opening < 2; ++opening) {
         QString seenName, seenCaption;
         bool blocksMainWindow = false;
-        testing::onNextModal([&](QWidget *modal) {
-            seenName = modal->objectName();
-            seenCaption = modal->windowTitle();
-            blocksMainWindow = modal->isModal() && QApplication::activeModalWidget() == modal
-                && !modal->parentWidget();
-            modal->close();
-        });
-        m_form->findChild<QAction *>(item)->trigger();
+        const QString fault = testing::onNextModal([&] { m_form->findChild<QAction *>(item)->trigger(); },
+                                                   [&](QWidget *modal) {
+                                                       seenName = modal->objectName();
+                                                       seenCaption = modal->windowTitle();
+                                                       blocksMainWindow = modal->isModal()
+                                                           && QApplication::activeModalWidget() == modal
+                                                           && !modal->parentWidget();
+                                                       modal->close();
+                                                   });
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
         QCOMPARE(seenName, window);
         QCOMPARE(seenCaption, caption);
         QVERIFY(blocksMainWindow);
@@ -202,10 +208,15 @@ void MainWindowTest::animationFitsScreen()
     QList<QScreen *> visits = QGuiApplication::screens();
     std::rotate(visits.begin(), visits.begin() + 1, visits.end());
     for (QScreen *screen : visits) {
+        const QPointer<QMovie> movie = animation->findChild<QMovie *>();
+        const QString frames = movie->fileName();
         m_form->move(screen->geometry().topLeft() + QPoint(40, 40));
         QTRY_COMPARE(m_form->screen(), screen);
         const qreal ratio = screen->devicePixelRatio();
         QTRY_COMPARE(animation->pixmap().devicePixelRatio(), ratio);
+        // Where the same frames suit the new screen, they play on.
+        if (animation->findChild<QMovie *>()->fileName() == frames)
+            QVERIFY2(movie, "the same frames loaded afresh");
         const QPixmap frame = animation->pixmap();
         QCOMPARE(frame.size(), animation->size() * ratio);
         const QImage shown = frame.toImage().convertToFormat(QImage::Format_RGB32);

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 namespace testing {
@@ -147,22 +148,29 @@ void click(QWidget *widget)
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
-void onNextModal(std::function<void(QWidget *)> action)
+QString onNextModal(const std::function<void()> &open, const std::function<void(QWidget *)> &action)
 {
-    auto *timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, action = std::move(action)] {
-        QWidget *modal = QApplication::activeModalWidget();
+    QString fault = QStringLiteral("no modal window came up");
+    // Ends with this function: when nothing modal comes up, the timer must
+    // not fire later, in another test, on that test's windows.
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        const QPointer<QWidget> modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible())
             return;
-        timer->stop();
-        timer->deleteLater();
+        poll.stop();
         action(modal);
+        fault = modal && modal->isVisible() ? QStringLiteral("the modal window stayed open") : QString();
+        if (!fault.isEmpty())
+            testing::closeModals();
     });
-    timer->start();
+    poll.start();
+    open();
+    return fault;
 }
 
-QString answerWarning(const std::function<void(const QMessageBox *)> &look)
+QString answerWarning(const std::function<void(const QMessageBox *)> &look, QWidget *parent)
 {
     // Ends the timer with this function: when warning() opens nothing, the
     // timer must not fire later, in another test.
@@ -180,7 +188,7 @@ QString answerWarning(const std::function<void(const QMessageBox *)> &look)
         if (!fault.isEmpty())
             testing::closeModals();
     });
-    common::warning(nullptr, QStringLiteral("falsche Eingabe"));
+    common::warning(parent, QStringLiteral("falsche Eingabe"));
     return fault;
 }
 

@@ -117,19 +117,24 @@ QStringList hints(const QWidget *window, const QStringList &names);
 // Left click in the middle of a widget.
 void click(QWidget *widget);
 
-// Runs `action` on the next modal window that opens (a window shown with
-// exec()), once it is showing. Use it before the call that opens it.
-void onNextModal(std::function<void(QWidget *)> action);
+// Calls `open` and runs `action` on the modal window (a window shown with
+// exec()) that comes up meanwhile, once it is showing; `action` closes it.
+// Returns what went wrong: no modal window came up, or `action` left it
+// open. Then every modal window is closed, so the test fails at once
+// instead of waiting in the window's event loop. Nothing is left waiting
+// for a modal window after the return.
+QString onNextModal(const std::function<void()> &open, const std::function<void(QWidget *)> &action);
 
 // Closes every modal window still showing, so that a test that finds the
 // wrong window open fails at once instead of waiting in that window's
 // event loop until it is killed.
 void closeModals();
 
-// Shows the warning "falsche Eingabe", hands its box to `look` while it is
-// open and presses Enter on it. Returns what went wrong: no box came up, or
-// Enter left it open. Then every modal window is closed, so the test fails
-// at once instead of waiting in the box's event loop.
-QString answerWarning(const std::function<void(const QMessageBox *)> &look);
+// Shows the warning "falsche Eingabe" over `parent`, as the window would,
+// hands its box to `look` while it is open and presses Enter on it.
+// Returns what went wrong: no box came up, or Enter left it open. Then
+// every modal window is closed, so the test fails at once instead of
+// waiting in the box's event loop.
+QString answerWarning(const std::function<void(const QMessageBox *)> &look, QWidget *parent = nullptr);
 
 } // namespace testing
