@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Elektronik developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "help.h"
 #include "helpexamples.h"
 #include "steps.h"
 #include "useractions.h"
@@ -34,13 +35,16 @@ void HelpTest::examplesMatchWindows_data()
     QTest::newRow("Frequenz-Wellenlänge") << "frequenz-wellenlaenge.html" << testing::makeWindow<Form8>();
     QTest::newRow("Koppel-C") << "koppel-c.html" << testing::makeWindow<Form9>();
     QTest::newRow("R-Farbcode") << "r-farbcode.html" << testing::makeWindow<Form10>();
+    QTest::newRow("Bauteilwerte") << "bauteilwerte.html" << testing::makeWindow<Form11>();
 }
 
-// Each example in a window of its own, as the user opens it.
+// Each example in a window of its own, as the user opens it; the window
+// shows that page as its help.
 void HelpTest::examplesMatchWindows()
 {
     QFETCH(QString, page);
     QFETCH(testing::WindowFactory, factory);
+    QCOMPARE(common::helpPage(factory().get()), page);
     const QList<testing::Example> examples = testing::helpExamples(page);
     QVERIFY(!examples.isEmpty());
     for (const testing::Example &example : examples) {
