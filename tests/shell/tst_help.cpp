@@ -38,7 +38,8 @@ void HelpTest::helpBesideWindow_data()
 
 // In a modal window, as the main window opens its calculators, F1 opens the
 // window's page beside it, unblocked, and a second F1 no second one; each
-// example is then entered in a fresh window while its help is open, and the
+// example is then entered in a fresh window while its help is open (a window
+// whose examples are not entered here goes through once with none), and the
 // help closes with the window.
 void HelpTest::helpBesideWindow()
 {
