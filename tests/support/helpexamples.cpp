@@ -5,9 +5,9 @@
 
 #include "useractions.h"
 
-#include <QAbstractButton>
 #include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 
