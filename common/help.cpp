@@ -32,6 +32,7 @@ constexpr HelpPage kPages[] = {
     {"Form8", u"frequenz-wellenlaenge.html"},
     {"Form9", u"koppel-c.html"},
     {"Form10", u"r-farbcode.html"},
+    {"Form11", u"bauteilwerte.html"},
     {"converter::Form1", u"einheiten.html"},
 };
 

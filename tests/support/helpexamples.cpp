@@ -5,10 +5,11 @@
 
 #include "useractions.h"
 
-#include <QAbstractButton>
 #include <QClipboard>
 #include <QFile>
-#include <QXmlStreamReader>
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
 
 #include <algorithm>
 #include <functional>
@@ -17,29 +18,28 @@ namespace testing {
 
 namespace {
 
-// Swatches are the labels the keyboard reaches; other labels only name.
+// A control's caption: its screen-reader name, else the text on it (a
+// button's, a swatch's).
 QString captionOf(const QWidget *widget)
 {
-    if (const auto *label = qobject_cast<const QLabel *>(widget))
-        return label->focusPolicy() == Qt::NoFocus ? QString() : label->text();
-    const auto *button = qobject_cast<const QAbstractButton *>(widget);
-    return button && widget->accessibleName().isEmpty() ? button->text() : widget->accessibleName().simplified();
+    const QString name = widget->accessibleName().simplified();
+    return name.isEmpty() && !qobject_cast<const QLineEdit *>(widget) ? widget->property("text").toString() : name;
 }
 
-// The one control of the row's caption that fits, picked by its place.
+// The one shown T of the row's caption that fits, picked by its place.
 template <typename T>
-T *find(QWidget *window, const ExampleRow &row, const std::function<bool(const T *)> &fits)
+T *find(QWidget *window, const ExampleRow &row, const std::function<bool(const T *)> &fits = {})
 {
     QList<T *> found;
     for (T *widget : window->findChildren<T *>()) {
         // The typed part of an editable drop-down is reached through its box.
         if (widget->isVisibleTo(window) && !qobject_cast<QComboBox *>(widget->parentWidget())
-            && captionOf(widget) == row.caption && fits(widget))
+            && captionOf(widget) == row.caption && (!fits || fits(widget)))
             found << widget;
     }
     for (const QString &where : row.where) {
         const bool across = where == u"links" || where == u"rechts";
-        std::ranges::sort(found, {}, [&](const T *w) {
+        std::ranges::sort(found, {}, [&](const QWidget *w) {
             const QPoint at = w->mapTo(window, QPoint());
             return across ? at.x() : at.y();
         });
@@ -51,35 +51,29 @@ T *find(QWidget *window, const ExampleRow &row, const std::function<bool(const T
 
 QString carryOut(QWidget *window, const ExampleRow &row)
 {
-    const auto item = [&](const QComboBox *box) {
-        for (int i = 0; i < box->count(); ++i) {
-            if (box->itemText(i).simplified() == row.value)
-                return box->itemText(i);
-        }
-        return QString();
-    };
-    if (row.kind == u"eingabe") {
-        if (auto *box = find<QComboBox>(window, row, [&](const QComboBox *b) { return !item(b).isEmpty(); }))
-            return pick(box, item(box)) ? QString() : QStringLiteral("cannot pick");
-        auto *field = find<QLineEdit>(window, row, [](const QLineEdit *f) { return !f->isReadOnly(); });
-        if (field)
-            typeInto(field, row.value);
-        return field ? QString() : QStringLiteral("no such field or item");
+    if (row.kind == u"ergebnis") {
+        const QLineEdit *field = find<QLineEdit>(window, row);
+        const QString shown = row.caption == u"Zwischenablage" ? QGuiApplication::clipboard()->text()
+                              : field                          ? field->text()
+                                                               : QStringLiteral("(no such field)");
+        return shown == row.value ? QString() : QStringLiteral("shows \"%1\"").arg(shown);
     }
     if (row.kind == u"aktion") {
-        QWidget *control = find<QWidget>(window, row, [](const QWidget *w) {
-            return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QLabel *>(w);
-        });
+        QWidget *control = find<QWidget>(window, row, [](const QWidget *w) { return w->focusPolicy() != Qt::NoFocus; });
         if (control)
             click(control);
         return control ? QString() : QStringLiteral("nothing to click");
     }
-    QString shown = QGuiApplication::clipboard()->text();
-    if (row.caption != u"Zwischenablage") {
-        const QLineEdit *field = find<QLineEdit>(window, row, [](const QLineEdit *) { return true; });
-        shown = field ? field->text() : QStringLiteral("(no such field)");
-    }
-    return shown == row.value ? QString() : QStringLiteral("shows \"%1\"").arg(shown);
+    // A caption may name a field and its unit list: the list if it has the
+    // value, in an item that may be padded with blanks.
+    const QString item = QStringLiteral("^ *%1 *$").arg(QRegularExpression::escape(row.value));
+    const auto index = [&item](const QComboBox *box) { return box->findText(item, Qt::MatchRegularExpression); };
+    if (auto *box = find<QComboBox>(window, row, [&index](const QComboBox *b) { return index(b) >= 0; }))
+        return pick(box, box->itemText(index(box))) ? QString() : QStringLiteral("cannot pick");
+    auto *field = find<QLineEdit>(window, row, [](const QLineEdit *f) { return !f->isReadOnly(); });
+    if (field)
+        typeInto(field, row.value);
+    return field ? QString() : QStringLiteral("no such field or item");
 }
 
 } // namespace
@@ -89,34 +83,24 @@ QList<Example> helpExamples(const QString &page)
     QFile file(QStringLiteral(":/help/") + page);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QXmlStreamReader reader(&file);
+    static const QRegularExpression table(QString::fromLatin1(R"re(<table class="beispiel ?([^"]*)".*?</table>)re"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    // A row whose cells do not parse keeps an empty caption, so it fails.
+    static const QRegularExpression row(
+        QString::fromLatin1(R"re(<tr class="(\w+) ?([^"]*)">.*?(?:<th>(.*?)</th><td>(.*?)</td>)?</tr>)re"),
+        QRegularExpression::DotMatchesEverythingOption);
     QList<Example> examples;
-    QStringList tableWhere;
-    bool inExample = false;
-    while (!reader.atEnd()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        inExample = inExample && !(token == QXmlStreamReader::EndElement && reader.name() == u"table");
-        if (token != QXmlStreamReader::StartElement)
-            continue;
-        QStringList kind = reader.attributes().value(QStringLiteral("class")).toString().split(u' ', Qt::SkipEmptyParts);
-        if (reader.name() == u"table" && kind.removeAll(QStringLiteral("beispiel"))) {
-            examples.append(Example());
-            tableWhere = kind;
-            inExample = true;
-        } else if (reader.name() == u"tr" && inExample && !kind.isEmpty()) {
-            ExampleRow row{kind.takeFirst(), tableWhere + kind, {}, {}};
-            while (reader.readNextStartElement()) {
-                const bool isCaption = reader.name() == u"th";
-                const QString text = reader.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
-                if (isCaption)
-                    row.caption = text;
-                else if (!row.caption.isEmpty() && row.value.isEmpty())
-                    row.value = text;
-            }
-            examples.last().append(row);
+    for (const QRegularExpressionMatch &t : table.globalMatch(QString::fromUtf8(file.readAll()))) {
+        Example &example = examples.emplaceBack();
+        for (const QRegularExpressionMatch &r : row.globalMatch(t.capturedView())) {
+            const auto text = [&r](int cell) {
+                return QTextDocumentFragment::fromHtml(r.captured(cell)).toPlainText().simplified();
+            };
+            const QStringList where = (t.captured(1) + u' ' + r.captured(2)).split(u' ', Qt::SkipEmptyParts);
+            example.append({r.captured(1), where, text(3), text(4)});
         }
     }
-    return reader.hasError() ? QList<Example>() : examples;
+    return examples;
 }
 
 QStringList runExample(QWidget *window, const Example &example)

@@ -11,7 +11,8 @@ class QWidget;
 // rows "eingabe" (type or pick), "aktion" (click) and "ergebnis" (the field,
 // or "Zwischenablage", shows it) name a control by its caption in <th>,
 // with the value in the <td> after it. Further classes "links", "rechts",
-// "oben" or "unten" pick one of several controls of one caption.
+// "oben" or "unten" of the table or row pick one of several controls of
+// one caption.
 namespace testing {
 
 struct ExampleRow {
