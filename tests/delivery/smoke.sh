@@ -98,9 +98,16 @@ visit() {
         xsession_close "$box" || fail "the warning box did not close"
         echo "its warning box titled"
     fi
+    # F1 opens the window's help as a window of its own, titled after it.
+    if [ "$caption" = "Strom-Spannung-Widerstand" ]; then
+        xdotool windowfocus --sync "$window" key F1
+        framed_window "$main_pid" "Hilfe – $caption" any >/dev/null || exit 1
+        echo "its help window titled"
+    fi
 }
 xsession_each_window "$main" visit \
     || fail "not every window opened and closed; the program shows:"$'\n'"$(xsession_titles "$main_pid")"
+! xsession_titles "$main_pid" | grep -q '^"Hilfe' || fail "a help window outlived its calculator"
 
 xsession_menu_item "$main" 2
 converter=$(xsession_wait_window "Umrechnung") || fail "\"Einheiten\" showed no converter window"
