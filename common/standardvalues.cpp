@@ -13,12 +13,6 @@ namespace common {
 
 namespace {
 
-// A unit and the power of ten it stands for.
-struct Unit {
-    QStringView name;
-    int exponent;
-};
-
 struct PartTable {
     double smallest;
     double largest;
@@ -98,40 +92,41 @@ StandardValue nearest(double value, std::span<const int> hundredths)
     return below * above <= scaled * scaled * (1.0 + kTie) ? upper : lower;
 }
 
-QString written(StandardValue value, const PartTable &table)
+} // namespace
+
+QString writtenInUnit(QStringView digits, int exponent, Part part)
 {
-    const int magnitude = value.exponent + 2; // the power of ten of the first digit
-    Unit unit = table.units.front();
-    for (const Unit &candidate : table.units) {
-        if (candidate.exponent <= magnitude)
+    const std::span<const Unit> units = tableOf(part).units;
+    Unit unit = units.front();
+    for (const Unit &candidate : units) {
+        if (candidate.exponent <= exponent && digits != u"0")
             unit = candidate;
     }
-    // Built from the digits rather than printed from a double, which could
-    // end in ...9999 or put 1 nF down as 1000 pF.
-    QString digits = QString::number(value.hundredths);
-    const int shift = value.exponent - unit.exponent;
-    if (shift >= 0) {
-        digits.append(QString(shift, u'0'));
-    } else {
-        while (digits.size() <= -shift)
-            digits.prepend(u'0');
-        digits.insert(digits.size() + shift, u',');
-        while (digits.endsWith(u'0'))
-            digits.chop(1);
-        if (digits.endsWith(u','))
-            digits.chop(1);
+    QString text = digits.toString();
+    const qsizetype before = exponent - unit.exponent + 1; // digits before the comma
+    if (before <= 0)
+        text = QStringLiteral("0,") + QString(-before, u'0') + text;
+    else if (before >= text.size())
+        text.append(QString(before - text.size(), u'0'));
+    else
+        text.insert(before, u',');
+    if (text.contains(u',')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u','))
+            text.chop(1);
     }
-    return digits + u' ' + unit.name.toString();
+    return text + u' ' + unit.name.toString();
 }
-
-} // namespace
 
 QString nearestStandardValue(double value, Part part, const Series &series)
 {
     const PartTable &table = tableOf(part);
     if (!inRange(value, table))
         return {};
-    return written(nearest(value, series.hundredths), table);
+    const StandardValue standard = nearest(value, series.hundredths);
+    // hundredths has three digits, the first for 10^(exponent + 2).
+    return writtenInUnit(QString::number(standard.hundredths), standard.exponent + 2, part);
 }
 
 QString nearestStandardValues(double value, Part part)

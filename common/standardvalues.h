@@ -69,6 +69,20 @@ enum class Part {
     Capacitor, // value in farad
 };
 
+// A unit or prefix letter and the power of ten it stands for.
+struct Unit {
+    QStringView name;
+    int exponent;
+};
+
+// Significant digits ("47") whose first digit stands for 10^exponent,
+// written in the largest of the part's units (Ohm, kOhm, MOhm, GOhm; pF,
+// nF, µF, F) that is not above that digit, with the decimal comma and no
+// trailing zeros: "4,7 kOhm", "470 pF", "0,47 Ohm". Built from the digits
+// rather than printed from a double, which could end in ...9999 or put
+// 1 nF down as 1000 pF. "0" is written in the smallest unit.
+QString writtenInUnit(QStringView digits, int exponent, Part part);
+
 // The value of `series` nearest to `value` by ratio, searched across decade
 // boundaries (9,8 kOhm is nearest to 10 kOhm in E12); of two equally near
 // ones the larger. Written with at most three significant digits, the

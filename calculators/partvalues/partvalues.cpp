@@ -36,14 +36,8 @@ constexpr double kCapacitorLargest = 1e4;
 // Two values this close in ratio are the same standard value.
 constexpr double kSame = 1e-12;
 
-// A unit or code letter and the power of ten it stands for.
-struct Unit {
-    QStringView name;
-    int exponent;
-};
+using common::Unit;
 
-constexpr Unit kResistorUnits[] = {{u"Ohm", 0}, {u"kOhm", 3}, {u"MOhm", 6}, {u"GOhm", 9}};
-constexpr Unit kCapacitorUnits[] = {{u"pF", -12}, {u"nF", -9}, {u"\u00B5F", -6}, {u"F", 0}};
 // Letters of the letter-and-digit code (IEC 60062), as written.
 constexpr Unit kResistorLetters[] = {{u"R", 0}, {u"K", 3}, {u"M", 6}, {u"G", 9}, {u"T", 12}};
 constexpr Unit kCapacitorLetters[] = {{u"p", -12}, {u"n", -9}, {u"\u00B5", -6}, {u"m", -3}, {u"F", 0}};
@@ -100,11 +94,6 @@ bool inRange(double value, Part part)
     if (isResistor(part))
         return value == 0 || (value >= kResistorSmallest && value <= kResistorLargest);
     return value >= kCapacitorSmallest && value <= kCapacitorLargest;
-}
-
-std::span<const Unit> unitsOf(Part part)
-{
-    return isResistor(part) ? std::span<const Unit>(kResistorUnits) : std::span<const Unit>(kCapacitorUnits);
 }
 
 std::span<const Unit> lettersOf(Part part)
@@ -681,16 +670,10 @@ QString formatValue(double value, common::Part part)
 {
     if (!(value >= 0) || !std::isfinite(value))
         return {};
-    const std::span<const Unit> units = unitsOf(part);
     if (value == 0)
-        return QStringLiteral("0 ") + units.front().name.toString();
+        return common::writtenInUnit(u"0", 0, part);
     const Digits d = digitsOf(value, 4);
-    const Unit unit = unitFor(d.exponent, units);
-    const Split s = split(d, unit.exponent);
-    QString text = s.whole.isEmpty() ? QStringLiteral("0") : s.whole;
-    if (!s.fraction.isEmpty())
-        text += u',' + s.fraction;
-    return text + u' ' + unit.name.toString();
+    return common::writtenInUnit(d.digits, d.exponent, part);
 }
 
 QString formatDeviation(double fraction)
