@@ -7,6 +7,7 @@
 #include "numbers.h"
 #include "pairs.h"
 #include "resistorcode.h"
+#include "resultfield.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -66,9 +67,7 @@ void keepRoomWhenHidden(QWidget *widget)
 
 QLineEdit *makeResult(QWidget *parent, const QString &name, QStringView widest)
 {
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setReadOnly(true);
+    auto *field = new common::ResultField(name, parent);
     field->setMinimumWidth(field->fontMetrics().horizontalAdvance(widest.toString()) + 12);
     return field;
 }
@@ -208,9 +207,7 @@ Form11::Form11()
 
     m_message = common::makeLabel(area, QStringLiteral("Label%1").arg(++labels), QString());
     m_message->setMinimumHeight(m_message->fontMetrics().height());
-    QPalette messagePalette = m_message->palette();
-    messagePalette.setColor(QPalette::WindowText, common::colourFromNumber(common::kRed));
-    m_message->setPalette(messagePalette);
+    common::setTextColour(m_message, common::colourFromNumber(common::kRed));
     m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
     input->addWidget(m_message, input->rowCount(), 0, 1, 2);
 
