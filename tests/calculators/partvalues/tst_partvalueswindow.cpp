@@ -32,20 +32,17 @@ void PartValuesWindowTest::typingFillsResults_data()
     // Combo1 the readings, empty while hidden; Text2 the value, Text4 RKM,
     // Text8 the capacitor code, Text10 and Text11 the pairs, Text18 and
     // Text19 the rings, Picture1 the 4 rings drawn, Label4 the message.
-    QTest::newRow("4K7 after 470: one reading, the drop-down goes")
-        << QStringList{u"Text1=470"_qs, u"Text1=4K7"_qs}
-        << QStringList{u"Combo1="_qs, u"Text2=4,7 kOhm"_qs, u"Text4=4K7"_qs, u"Text18=gelb violett rot gold"_qs,
-                       u"Text19=gelb violett schwarz braun gold"_qs,
-                       u"Picture1=1. Ziffer: gelb, 2. Ziffer: violett, Multiplikator: rot, Toleranz: gold"_qs};
+    QTest::newRow("4K7F after 470: one reading, the drop-down goes, F sets the rings' tolerance")
+        << QStringList{u"Text1=470"_qs, u"Text1=4K7F"_qs}
+        << QStringList{u"Combo1="_qs, u"Text2=4,7 kOhm ±1 %"_qs, u"Text4=4K7F"_qs, u"Text18=gelb violett rot braun"_qs,
+                       u"Text19=gelb violett schwarz braun braun"_qs,
+                       u"Picture1=1. Ziffer: gelb, 2. Ziffer: violett, Multiplikator: rot, Toleranz: braun"_qs};
     QTest::newRow("470, the code's reading picked")
         << QStringList{u"Text1=470"_qs, u"Combo1=47 Ohm (3-stelliger SMD-Code)"_qs}
         << QStringList{u"Combo1=47 Ohm (3-stelliger SMD-Code)"_qs, u"Text2=47 Ohm"_qs};
-    QTest::newRow("rings preset the tolerance")
-        << QStringList{u"Text1=braun schwarz orange braun"_qs} << QStringList{u"Text18=braun schwarz orange braun"_qs};
-    QTest::newRow("3,14k, E12 pairs")
-        << QStringList{u"Text1=3,14k"_qs}
-        << QStringList{u"Text10=470 Ohm + 2,7 kOhm = 3,17 kOhm (+0,96 %)"_qs,
-                       u"Text11=3,3 kOhm ∥ 68 kOhm = 3,147 kOhm (+0,23 %)"_qs};
+    QTest::newRow("3,14k, E12 pairs") << QStringList{u"Text1=3,14k"_qs}
+                                      << QStringList{u"Text10=470 Ohm + 2,7 kOhm = 3,17 kOhm (+0,96 %)"_qs,
+                                                     u"Text11=3,3 kOhm ∥ 68 kOhm = 3,147 kOhm (+0,23 %)"_qs};
     QTest::newRow("104J read again as a capacitor")
         << QStringList{u"Text1=104J"_qs, u"Option2"_qs} << QStringList{u"Text2=100 nF ±5 %"_qs, u"Text8=104J"_qs};
     QTest::newRow("no reading: the results stay, a message says why")
