@@ -143,13 +143,11 @@ QString formInvariants(const QWidget *window, bool lastWasCalculation)
         if (readings->isVisibleTo(window) != (readings->count() > 1))
             return QStringLiteral("%1 readings, Lesart %2").arg(readings->count())
                 .arg(readings->isVisibleTo(window) ? u"shown" : u"hidden");
-        if (window->findChild<QLineEdit *>(QStringLiteral("Text1"))->text().trimmed().isEmpty()) {
-            QString shown = window->findChild<QLabel *>(QStringLiteral("Label4"))->text();
-            for (const QLineEdit *field : window->findChildren<QLineEdit *>())
-                shown += field->isReadOnly() ? field->text() : QString();
-            if (!shown.isEmpty())
-                return QStringLiteral("\"%1\" shown for no text").arg(shown);
-        }
+        QString shown = window->findChild<QLabel *>(QStringLiteral("Label4"))->text();
+        for (const QLineEdit *field : window->findChildren<QLineEdit *>())
+            shown += field->isReadOnly() ? field->text() : QString();
+        if (!shown.isEmpty() && window->findChild<QLineEdit *>(QStringLiteral("Text1"))->text().trimmed().isEmpty())
+            return QStringLiteral("\"%1\" shown for no text").arg(shown);
     }
     if (window->objectName() == QLatin1String("Form1") && window->findChild<QCheckBox *>(QStringLiteral("Check1"))) {
         const bool one = window->findChild<QWidget *>(QStringLiteral("Command1"))->isVisibleTo(window);
