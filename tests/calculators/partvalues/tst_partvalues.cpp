@@ -135,11 +135,10 @@ private slots:
     void roundTrip_data()
     {
         QTest::addColumn<Part>("part");
-        QTest::addColumn<int>("firstExponent"); // of the series' first value, 100 hundredths
-        QTest::addColumn<int>("decades");
+        QTest::addColumn<int>("first"); // power of ten of the first decade's 100 hundredths
         QTest::addColumn<qsizetype>("possible"); // markings and exact ring codes, so none is wrongly refused
-        QTest::newRow("resistors 0,1 Ohm to 100 MOhm") << Part::Resistor << -3 << 9 << qsizetype(13530);
-        QTest::newRow("capacitors 1 pF to 10 mF") << Part::Capacitor << -14 << 10 << qsizetype(759);
+        QTest::newRow("resistors, ten decades from 0,1 Ohm") << Part::Resistor << -3 << qsizetype(14792);
+        QTest::newRow("capacitors, ten decades from 1 pF") << Part::Capacitor << -14 << qsizetype(756);
     }
 
     // Every marking of every standard value that can express it reads back to
@@ -147,17 +146,13 @@ private slots:
     void roundTrip()
     {
         QFETCH(Part, part);
-        QFETCH(int, firstExponent);
-        QFETCH(int, decades);
+        QFETCH(int, first);
         QFETCH(qsizetype, possible);
 
         qsizetype checked = 0;
         for (const common::Series &series : partvalues::seriesOf(part)) {
-            for (int decade = 0; decade <= decades; ++decade) {
-                const int exponent = firstExponent + decade;
+            for (int exponent = first; exponent < first + 10; ++exponent) {
                 for (const int h : series.hundredths) {
-                    if (decade == decades && h != 100)
-                        break;
                     const double value = exponent < 0 ? h / std::pow(10.0, -exponent) : h * std::pow(10.0, exponent);
                     QStringList texts;
                     for (const partvalues::Marking &m : partvalues::markings(value, part))
@@ -170,8 +165,8 @@ private slots:
                     for (const QString &text : std::as_const(texts)) {
                         const bool back = std::ranges::any_of(partvalues::read(text, part).readings,
                                                               [value](const auto &r) { return r.value == value; });
-                        const QString wrong = text + QStringLiteral(" is not ") + partvalues::formatValue(value, part);
-                        QVERIFY2(back, qPrintable(wrong));
+                        if (!back)
+                            QFAIL(qPrintable(text + QStringLiteral(" is not ") + partvalues::formatValue(value, part)));
                     }
                     checked += texts.size();
                 }
