@@ -14,6 +14,9 @@ using common::Part;
 Q_DECLARE_METATYPE(Part)
 Q_DECLARE_METATYPE(common::Series)
 
+constexpr Part R = Part::Resistor;
+constexpr Part C = Part::Capacitor;
+
 class PartValuesTest : public QObject
 {
     Q_OBJECT
@@ -28,9 +31,6 @@ private slots:
         const auto row = [](const char *name, QStringView text, Part part, QStringView expected) {
             QTest::newRow(name) << text.toString() << part << expected.toString();
         };
-        const Part R = Part::Resistor;
-        const Part C = Part::Capacitor;
-
         row("blank, no message", u"   ", R, u"");
         row("1,5 MΩ, Ohm sign", u"1,5 M\u2126", R, u"1,5 MOhm (Zahl)");
         row("470, number and 3-digit code", u"470", R, u"470 Ohm (Zahl) | 47 Ohm (3-stelliger SMD-Code)");
@@ -93,9 +93,6 @@ private slots:
         const auto row = [](const char *name, double value, Part part, QChar letter, QStringView expected) {
             QTest::newRow(name) << value << part << letter << expected.toString();
         };
-        const Part R = Part::Resistor;
-        const Part C = Part::Capacitor;
-
         row("4,7 kOhm J", 4700, R, u'J',
             u"4,7 kOhm | 4K7J | 472 | 4701 | nicht als EIA-96-Code darstellbar | gelb violett rot gold | "
             u"gelb violett schwarz braun gold");
@@ -205,18 +202,17 @@ private slots:
         const auto row = [](const char *name, double value, Part part, int series, QStringView expected) {
             QTest::newRow(name) << value << part << series << expected.toString();
         };
-        row("3140 Ohm, E12", 3140, Part::Resistor, 1,
+        row("3140 Ohm, E12", 3140, R, 1,
             u"470 Ohm + 2,7 kOhm = 3,17 kOhm (+0,96 %) | 3,3 kOhm ∥ 68 kOhm = 3,147 kOhm (+0,23 %) | "
             u"E12: 2,7 kOhm (−14,01 %) / 3,3 kOhm (+5,10 %)");
-        row("2100 Ohm, E12, tie goes below", 2100, Part::Resistor, 1,
+        row("2100 Ohm, E12, tie goes below", 2100, R, 1,
             u"270 Ohm + 1,8 kOhm = 2,07 kOhm (−1,43 %) | 2,2 kOhm ∥ 47 kOhm = 2,102 kOhm (+0,08 %) | "
             u"E12: 1,8 kOhm (−14,29 %) / 2,2 kOhm (+4,76 %)");
-        row("4,7 kOhm, E12, single value", 4700, Part::Resistor, 1,
-            u"4,7 kOhm ist ein Normwert der Reihe E12 | E12: Normwert");
-        row("50 nF, E6, capacitors in series divide", 50e-9, Part::Capacitor, 0,
+        row("4,7 kOhm, E12, single value", 4700, R, 1, u"4,7 kOhm ist ein Normwert der Reihe E12 | E12: Normwert");
+        row("50 nF, E6, capacitors in series divide", 50e-9, C, 0,
             u"100 nF in Reihe mit 100 nF = 50 nF (0,00 %) | 3,3 nF ∥ 47 nF = 50,3 nF (+0,60 %) | "
             u"E6: 47 nF (−6,00 %) / 68 nF (+36,00 %)");
-        row("95 MOhm, beyond two parts, neighbour in the next decade", 95e6, Part::Resistor, 1,
+        row("95 MOhm, beyond two parts, neighbour in the next decade", 95e6, R, 1,
             u"Zwei Teile von 1 Ohm bis 10 MOhm ergeben 0,5 Ohm bis 20 MOhm. | "
             u"E12: 82 MOhm (−13,68 %) / 100 MOhm (+5,26 %)");
     }
