@@ -124,7 +124,7 @@ private slots:
         for (const partvalues::Marking &m : partvalues::markings(value, part, tolerance))
             actual.append(m.text);
         const QStringView colour = tolerance ? partvalues::toleranceColour(*tolerance) : u"keine";
-        if (part == Part::Resistor)
+        if (part == R)
             actual << partvalues::rings(value, 2, colour).words << partvalues::rings(value, 3, colour).words;
         QCOMPARE(actual.join(u" | "), expected);
     }
@@ -134,8 +134,8 @@ private slots:
         QTest::addColumn<Part>("part");
         QTest::addColumn<int>("first"); // power of ten of the first decade's 100 hundredths
         QTest::addColumn<qsizetype>("possible"); // markings and exact ring codes, so none is wrongly refused
-        QTest::newRow("resistors, ten decades from 0,1 Ohm") << Part::Resistor << -3 << qsizetype(14792);
-        QTest::newRow("capacitors, ten decades from 1 pF") << Part::Capacitor << -14 << qsizetype(756);
+        QTest::newRow("resistors, ten decades from 0,1 Ohm") << R << -3 << qsizetype(14792);
+        QTest::newRow("capacitors, ten decades from 1 pF") << C << -14 << qsizetype(756);
     }
 
     // Every marking of every standard value that can express it reads back to
@@ -156,7 +156,7 @@ private slots:
                         texts << (m.possible ? m.text : QString());
                     for (const int digits : {2, 3}) {
                         const partvalues::RingCode code = partvalues::rings(value, digits, u"gold");
-                        texts << (part == Part::Resistor && code.exact ? code.words : QString());
+                        texts << (part == R && code.exact ? code.words : QString());
                     }
                     texts.removeAll(QString());
                     for (const QString &text : std::as_const(texts)) {
