@@ -164,15 +164,14 @@ void MainWindowTest::menuOpensWindowModally()
     for (int opening = 0; opening < 2; ++opening) {
         QString seenName, seenCaption;
         bool blocksMainWindow = false;
-        const QString fault = testing::onNextModal([&] { m_form->findChild<QAction *>(item)->trigger(); },
-                                                   [&](QWidget *modal) {
-                                                       seenName = modal->objectName();
-                                                       seenCaption = modal->windowTitle();
-                                                       blocksMainWindow = modal->isModal()
-                                                           && QApplication::activeModalWidget() == modal
-                                                           && !modal->parentWidget();
-                                                       modal->close();
-                                                   });
+        const auto open = [&] { m_form->findChild<QAction *>(item)->trigger(); };
+        const QString fault = testing::onNextModal(open, [&](QWidget *modal) {
+            seenName = modal->objectName();
+            seenCaption = modal->windowTitle();
+            blocksMainWindow = modal->isModal() && QApplication::activeModalWidget() == modal
+                && !modal->parentWidget();
+            modal->close();
+        });
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
         QCOMPARE(seenName, window);
         QCOMPARE(seenCaption, caption);
