@@ -46,7 +46,6 @@ private slots:
     void focusChainNamed();
     void designedLook_data();
     void designedLook();
-    void warningBoxFollowsDesktop_data();
     void warningBoxFollowsDesktop();
 };
 
@@ -272,10 +271,10 @@ void AllWindowsTest::designedLook()
 
     // A sheet that styles nothing of the windows still makes Qt hand every
     // widget the application's palette instead of its parent's.
-    const QString tooltipSheet = QStringLiteral("QToolTip { color: red; }");
-    for (const auto &[desktop, styleSheet, style] : {std::tuple{"dark colours", QString(), false},
-                                                     {"tooltip style sheet", tooltipSheet, false},
-                                                     {"style with the desktop's colours", QString(), true}}) {
+    for (const auto &[desktop, styleSheet, style] :
+         {std::tuple{"dark colours", QString(), false},
+          {"tooltip style sheet", QStringLiteral("QToolTip { color: red; }"), false},
+          {"style with the desktop's colours", QString(), true}}) {
         const DarkDesktop dark(styleSheet, style);
         QVERIFY2(clientLook(*window) == designed, desktop);
         if (bar)
@@ -286,17 +285,9 @@ void AllWindowsTest::designedLook()
     }
 }
 
-void AllWindowsTest::warningBoxFollowsDesktop_data()
-{
-    QTest::addColumn<QString>("styleSheet");
-    QTest::newRow("dark colours") << QString();
-    QTest::newRow("dark colours, tooltip style sheet") << QStringLiteral("QToolTip { color: red; }");
-}
-
 void AllWindowsTest::warningBoxFollowsDesktop()
 {
-    QFETCH(QString, styleSheet);
-    const DarkDesktop dark(styleSheet);
+    const DarkDesktop dark;
     // Over a designed window, as the calculators show it.
     Form6 window;
     window.show();

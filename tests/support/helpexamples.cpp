@@ -24,23 +24,18 @@ template <typename T>
 T *find(QWidget *window, const ExampleRow &row, const std::function<bool(const T *)> &fits)
 {
     QList<T *> found;
-    for (T *widget : window->findChildren<T *>()) {
-        const QString name = widget->accessibleName().simplified();
-        const QString caption =
-            name.isEmpty() && !qobject_cast<QLineEdit *>(widget) ? widget->property("text").toString() : name;
+    for (T *w : window->findChildren<T *>()) {
+        const QString name = w->accessibleName().simplified();
         // The typed part of an editable drop-down is reached through its box.
-        if (caption == row.caption && widget->isVisibleTo(window) && fits(widget)
-            && !qobject_cast<QComboBox *>(widget->parentWidget()))
-            found << widget;
+        if ((name.isEmpty() && !qobject_cast<QLineEdit *>(w) ? w->property("text").toString() : name) == row.caption
+            && w->isVisibleTo(window) && fits(w) && !qobject_cast<QComboBox *>(w->parentWidget()))
+            found << w;
     }
-    if (!row.place.isEmpty() && !found.isEmpty()) {
-        const bool across = row.place == u"links" || row.place == u"rechts";
-        std::ranges::sort(found, {}, [&](const QWidget *w) {
-            const QPoint at = w->mapTo(window, QPoint());
-            return across ? at.x() : at.y();
-        });
+    const bool across = row.place == u"links" || row.place == u"rechts";
+    const auto at = [window](const QWidget *w) { return w->mapTo(window, QPoint()); };
+    std::ranges::sort(found, {}, [&](const QWidget *w) { return across ? at(w).x() : at(w).y(); });
+    if (!row.place.isEmpty() && !found.isEmpty())
         found = {row.place == u"links" || row.place == u"oben" ? found.first() : found.last()};
-    }
     return found.size() == 1 ? found.first() : nullptr;
 }
 
