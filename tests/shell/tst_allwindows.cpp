@@ -3,6 +3,7 @@
 
 #include "aboutbox.h"
 #include "help.h"
+#include "helpexamples.h"
 #include "picture.h"
 #include "useractions.h"
 #include "windowrows.h"
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMovie>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,7 +34,8 @@
 // and picture has a name for screen readers, and so has everything the
 // keyboard focus reaches, as the accessibility interface reports it. The
 // windows look as drawn whatever colours and font the desktop sets, while
-// menu bars and warning boxes follow the desktop.
+// menu bars and warning boxes follow the desktop. F1 opens each window's
+// help, and its window gives the results of the page's worked examples.
 class AllWindowsTest : public QObject
 {
     Q_OBJECT
@@ -46,8 +49,9 @@ private slots:
     void focusChainNamed();
     void designedLook_data();
     void designedLook();
-    void warningBoxFollowsDesktop_data();
     void warningBoxFollowsDesktop();
+    void helpBesideWindow_data();
+    void helpBesideWindow();
 };
 
 namespace {
@@ -272,10 +276,10 @@ void AllWindowsTest::designedLook()
 
     // A sheet that styles nothing of the windows still makes Qt hand every
     // widget the application's palette instead of its parent's.
-    const QString tooltipSheet = QStringLiteral("QToolTip { color: red; }");
-    for (const auto &[desktop, styleSheet, style] : {std::tuple{"dark colours", QString(), false},
-                                                     {"tooltip style sheet", tooltipSheet, false},
-                                                     {"style with the desktop's colours", QString(), true}}) {
+    for (const auto &[desktop, styleSheet, style] :
+         {std::tuple{"dark colours", QString(), false},
+          {"tooltip style sheet", QStringLiteral("QToolTip { color: red; }"), false},
+          {"style with the desktop's colours", QString(), true}}) {
         const DarkDesktop dark(styleSheet, style);
         QVERIFY2(clientLook(*window) == designed, desktop);
         if (bar)
@@ -286,17 +290,9 @@ void AllWindowsTest::designedLook()
     }
 }
 
-void AllWindowsTest::warningBoxFollowsDesktop_data()
-{
-    QTest::addColumn<QString>("styleSheet");
-    QTest::newRow("dark colours") << QString();
-    QTest::newRow("dark colours, tooltip style sheet") << QStringLiteral("QToolTip { color: red; }");
-}
-
 void AllWindowsTest::warningBoxFollowsDesktop()
 {
-    QFETCH(QString, styleSheet);
-    const DarkDesktop dark(styleSheet);
+    const DarkDesktop dark;
     // Over a designed window, as the calculators show it.
     Form6 window;
     window.show();
@@ -314,6 +310,61 @@ void AllWindowsTest::warningBoxFollowsDesktop()
     QCOMPARE(background, QApplication::palette().color(QPalette::Window));
     QVERIFY2(text.isValid() && std::abs(text.lightness() - background.lightness()) >= 128,
              qPrintable(QStringLiteral("%1 on %2").arg(text.name(), background.name())));
+}
+
+void AllWindowsTest::helpBesideWindow_data()
+{
+    QTest::addColumn<testing::WindowFactory>("factory");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<bool>("examples"); // the converter's are its own test's
+    QTest::newRow("main window: the overview") << testing::makeWindow<Form3>() << "uebersicht.html" << false;
+    QTest::newRow("converter") << testing::makeWindow<converter::Form1>() << "einheiten.html" << false;
+    QTest::newRow("RC-Verstärker 1") << testing::makeWindow<Form1>() << "verstaerker1.html" << true;
+    QTest::newRow("RC-Verstärker 2") << testing::makeWindow<Form5>() << "verstaerker2.html" << true;
+    QTest::newRow("I-U-R") << testing::makeWindow<Form6>() << "iur.html" << true;
+    QTest::newRow("VB Farbcode") << testing::makeWindow<Form7>() << "vb-farbcode.html" << true;
+    QTest::newRow("Frequenz-Wellenlänge") << testing::makeWindow<Form8>() << "frequenz-wellenlaenge.html" << true;
+    QTest::newRow("Koppel-C") << testing::makeWindow<Form9>() << "koppel-c.html" << true;
+    QTest::newRow("R-Farbcode") << testing::makeWindow<Form10>() << "r-farbcode.html" << true;
+    QTest::newRow("Bauteilwerte") << testing::makeWindow<Form11>() << "bauteilwerte.html" << true;
+}
+
+// F1 in a modal window, as the main window opens its calculators, opens its
+// page unblocked, a second F1 no second one; each example is entered in a
+// fresh window beside its help, which closes with the window.
+void AllWindowsTest::helpBesideWindow()
+{
+    QFETCH(testing::WindowFactory, factory);
+    QFETCH(QString, page);
+    QFETCH(bool, examples);
+    const QList<testing::Example> entered = examples ? testing::helpExamples(page) : QList<testing::Example>{{}};
+    QVERIFY(!entered.isEmpty());
+    for (const testing::Example &example : entered) {
+        const std::unique_ptr<QWidget> window = factory();
+        window->setWindowModality(Qt::ApplicationModal);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        QPointer<QTextBrowser> help = window->findChild<QTextBrowser *>(QStringLiteral("Hilfe"));
+        QVERIFY(help && QTest::qWaitForWindowActive(help));
+        QVERIFY(!help->isModal());
+        QCOMPARE(help->source().toString(), QStringLiteral("qrc:/help/") + page);
+        QCOMPARE(help->windowTitle(), QStringLiteral("Hilfe – ") + window->windowTitle());
+        QVERIFY(!help->toPlainText().isEmpty());
+
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        QCOMPARE(window->findChildren<QTextBrowser *>().size(), 1);
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const QStringList faults = testing::runExample(window.get(), example);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+        QVERIFY(help->isVisible());
+        window->close();
+        QTRY_VERIFY(!help || !help->isVisible());
+    }
 }
 
 QTEST_MAIN(AllWindowsTest)

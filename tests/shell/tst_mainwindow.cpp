@@ -98,13 +98,12 @@ void MainWindowTest::menuBarOrder()
 void MainWindowTest::aboutBox()
 {
     QString text;
-    const QString fault = testing::onNextModal(
-        [this] { m_form->findChild<QAction *>(QStringLiteral("ueber"))->trigger(); },
-        [&](QWidget *box) {
-            for (const char *part : {"windowTitle", "text", "informativeText"})
-                text += box->property(part).toString() + u'\n';
-            box->close();
-        });
+    const auto open = [this] { m_form->findChild<QAction *>(QStringLiteral("ueber"))->trigger(); };
+    const QString fault = testing::onNextModal(open, [&](QWidget *box) {
+        for (const char *part : {"windowTitle", "text", "informativeText"})
+            text += box->property(part).toString() + u'\n';
+        box->close();
+    });
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
     for (const QString &part : {QStringLiteral("Über Elektronik"), QStringLiteral("Elektronik 2.0.0"),
                                 QStringLiteral("Qt ") + QString::fromLatin1(qVersion()),
@@ -164,15 +163,14 @@ void MainWindowTest::menuOpensWindowModally()
     for (int opening = 0; opening < 2; ++opening) {
         QString seenName, seenCaption;
         bool blocksMainWindow = false;
-        const QString fault = testing::onNextModal([&] { m_form->findChild<QAction *>(item)->trigger(); },
-                                                   [&](QWidget *modal) {
-                                                       seenName = modal->objectName();
-                                                       seenCaption = modal->windowTitle();
-                                                       blocksMainWindow = modal->isModal()
-                                                           && QApplication::activeModalWidget() == modal
-                                                           && !modal->parentWidget();
-                                                       modal->close();
-                                                   });
+        const auto open = [&] { m_form->findChild<QAction *>(item)->trigger(); };
+        const QString fault = testing::onNextModal(open, [&](QWidget *modal) {
+            seenName = modal->objectName();
+            seenCaption = modal->windowTitle();
+            blocksMainWindow = modal->isModal() && QApplication::activeModalWidget() == modal
+                && !modal->parentWidget();
+            modal->close();
+        });
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
         QCOMPARE(seenName, window);
         QCOMPARE(seenCaption, caption);

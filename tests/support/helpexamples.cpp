@@ -18,41 +18,31 @@ namespace testing {
 
 namespace {
 
-// A control's caption: its screen-reader name, else the text on it (a
-// button's, a swatch's).
-QString captionOf(const QWidget *widget)
-{
-    const QString name = widget->accessibleName().simplified();
-    return name.isEmpty() && !qobject_cast<const QLineEdit *>(widget) ? widget->property("text").toString() : name;
-}
-
-// The one shown T of the row's caption that fits, picked by its place.
+// The one shown T of the row's caption (its screen-reader name, else the
+// text on it) that fits, picked by the row's place.
 template <typename T>
-T *find(QWidget *window, const ExampleRow &row, const std::function<bool(const T *)> &fits = {})
+T *find(QWidget *window, const ExampleRow &row, const std::function<bool(const T *)> &fits)
 {
     QList<T *> found;
-    for (T *widget : window->findChildren<T *>()) {
+    for (T *w : window->findChildren<T *>()) {
+        const QString name = w->accessibleName().simplified();
         // The typed part of an editable drop-down is reached through its box.
-        if (widget->isVisibleTo(window) && !qobject_cast<QComboBox *>(widget->parentWidget())
-            && captionOf(widget) == row.caption && (!fits || fits(widget)))
-            found << widget;
+        if ((name.isEmpty() && !qobject_cast<QLineEdit *>(w) ? w->property("text").toString() : name) == row.caption
+            && w->isVisibleTo(window) && fits(w) && !qobject_cast<QComboBox *>(w->parentWidget()))
+            found << w;
     }
-    for (const QString &where : row.where) {
-        const bool across = where == u"links" || where == u"rechts";
-        std::ranges::sort(found, {}, [&](const QWidget *w) {
-            const QPoint at = w->mapTo(window, QPoint());
-            return across ? at.x() : at.y();
-        });
-        if (!found.isEmpty())
-            found = {where == u"links" || where == u"oben" ? found.first() : found.last()};
-    }
+    const bool across = row.place == u"links" || row.place == u"rechts";
+    const auto at = [window](const QWidget *w) { return w->mapTo(window, QPoint()); };
+    std::ranges::sort(found, {}, [&](const QWidget *w) { return across ? at(w).x() : at(w).y(); });
+    if (!row.place.isEmpty() && !found.isEmpty())
+        found = {row.place == u"links" || row.place == u"oben" ? found.first() : found.last()};
     return found.size() == 1 ? found.first() : nullptr;
 }
 
 QString carryOut(QWidget *window, const ExampleRow &row)
 {
     if (row.kind == u"ergebnis") {
-        const QLineEdit *field = find<QLineEdit>(window, row);
+        const QLineEdit *field = find<QLineEdit>(window, row, [](const QLineEdit *) { return true; });
         const QString shown = row.caption == u"Zwischenablage" ? QGuiApplication::clipboard()->text()
                               : field                          ? field->text()
                                                                : QStringLiteral("(no such field)");
@@ -64,8 +54,8 @@ QString carryOut(QWidget *window, const ExampleRow &row)
             click(control);
         return control ? QString() : QStringLiteral("nothing to click");
     }
-    // A caption may name a field and its unit list: the list if it has the
-    // value, in an item that may be padded with blanks.
+    // A caption may name a field and its unit list: the list where it has
+    // the value, in an item that may be padded with blanks.
     const QString item = QStringLiteral("^ *%1 *$").arg(QRegularExpression::escape(row.value));
     const auto index = [&item](const QComboBox *box) { return box->findText(item, Qt::MatchRegularExpression); };
     if (auto *box = find<QComboBox>(window, row, [&index](const QComboBox *b) { return index(b) >= 0; }))
@@ -83,22 +73,22 @@ QList<Example> helpExamples(const QString &page)
     QFile file(QStringLiteral(":/help/") + page);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    static const QRegularExpression table(QString::fromLatin1(R"re(<table class="beispiel ?([^"]*)".*?</table>)re"),
-                                          QRegularExpression::DotMatchesEverythingOption);
     // A row whose cells do not parse keeps an empty caption, so it fails.
-    static const QRegularExpression row(
-        QString::fromLatin1(R"re(<tr class="(\w+) ?([^"]*)">.*?(?:<th>(.*?)</th><td>(.*?)</td>)?</tr>)re"),
+    static const QRegularExpression part(
+        QString::fromLatin1(R"re(<table class="beispiel ?([^"]*)"|<tr class="(\w+) ?([^"]*)">.*?)re"
+                            R"re((?:<th>(.*?)</th><td>(.*?)</td>)?</tr>)re"),
         QRegularExpression::DotMatchesEverythingOption);
     QList<Example> examples;
-    for (const QRegularExpressionMatch &t : table.globalMatch(QString::fromUtf8(file.readAll()))) {
-        Example &example = examples.emplaceBack();
-        for (const QRegularExpressionMatch &r : row.globalMatch(t.capturedView())) {
-            const auto text = [&r](int cell) {
-                return QTextDocumentFragment::fromHtml(r.captured(cell)).toPlainText().simplified();
-            };
-            const QStringList where = (t.captured(1) + u' ' + r.captured(2)).split(u' ', Qt::SkipEmptyParts);
-            example.append({r.captured(1), where, text(3), text(4)});
-        }
+    QString tablePlace;
+    for (const QRegularExpressionMatch &m : part.globalMatch(QString::fromUtf8(file.readAll()))) {
+        const auto text = [&m](int cell) {
+            return QTextDocumentFragment::fromHtml(m.captured(cell)).toPlainText().simplified();
+        };
+        if (!m.hasCaptured(2)) {
+            examples.emplaceBack();
+            tablePlace = m.captured(1);
+        } else if (!examples.isEmpty())
+            examples.last().append({m.captured(2), (tablePlace + u' ' + m.captured(3)).simplified(), text(4), text(5)});
     }
     return examples;
 }
