@@ -96,7 +96,11 @@ StandardValue nearest(double value, std::span<const int> hundredths)
 
 QString writtenInUnit(QStringView digits, int exponent, Part part)
 {
-    const std::span<const Unit> units = tableOf(part).units;
+    return writtenInUnit(digits, exponent, tableOf(part).units);
+}
+
+QString writtenInUnit(QStringView digits, int exponent, std::span<const Unit> units)
+{
     Unit unit = units.front();
     for (const Unit &candidate : units) {
         if (candidate.exponent <= exponent && digits != u"0")

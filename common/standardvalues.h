@@ -82,6 +82,10 @@ struct Unit {
 // rather than printed from a double, which could end in ...9999 or put
 // 1 nF down as 1000 pF. "0" is written in the smallest unit.
 QString writtenInUnit(QStringView digits, int exponent, Part part);
+// The same in the units of a table, ascending, such as {"µA", -6},
+// {"mA", -3}, {"A", 0}: "9,091 mA". The first unit also takes what lies
+// below it ("0,5 µA").
+QString writtenInUnit(QStringView digits, int exponent, std::span<const Unit> units);
 
 // The value of `series` nearest to `value` by ratio, searched across decade
 // boundaries (9,8 kOhm is nearest to 10 kOhm in E12); of two equally near

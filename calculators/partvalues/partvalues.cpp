@@ -33,6 +33,10 @@ constexpr double kResistorLargest = 1e12;
 constexpr double kCapacitorSmallest = 1e-14;
 constexpr double kCapacitorLargest = 1e4;
 
+// The prefixes of readQuantity(), "u" for a micro sign the keyboard lacks.
+constexpr common::Unit kQuantityPrefixes[] = {{u"p", -12}, {u"n", -9}, {u"u", -6}, {u"\u00B5", -6},
+                                              {u"m", -3},  {u"k", 3},  {u"M", 6},  {u"G", 9}};
+
 // Two values this close in ratio are the same standard value.
 constexpr double kSame = 1e-12;
 
@@ -795,6 +799,47 @@ std::vector<Neighbours> neighbours(double value, common::Part part)
         result.push_back(std::move(n));
     }
     return result;
+}
+
+std::optional<double> readQuantity(QStringView text, QStringView unit)
+{
+    static const QRegularExpression quantity(
+        QStringLiteral("^([-+\u2212]?) *([0-9.,]*[0-9][0-9.,]*) *([pnu\u00B5mkMG]?) *(\\S*)$"));
+    const QStringView trimmed = text.trimmed();
+    if (trimmed.size() > kLongest)
+        return {};
+    const QString t = normalised(trimmed);
+    if (hasControlCharacter(t))
+        return {};
+    const QRegularExpressionMatch m = quantity.match(t);
+    if (!m.hasMatch() || (!m.capturedView(4).isEmpty() && m.capturedView(4).compare(unit, Qt::CaseInsensitive) != 0))
+        return {};
+    int exponent = 0;
+    if (const QString prefix = m.captured(3); !prefix.isEmpty()) {
+        const auto *row = std::find_if(std::begin(kQuantityPrefixes), std::end(kQuantityPrefixes),
+                                       [&prefix](const Unit &u) { return u.name == prefix; });
+        exponent = row->exponent;
+    }
+    const bool negative = !m.capturedView(1).isEmpty() && m.capturedView(1) != u"+";
+    for (const Mantissa &mantissa : mantissas(m.capturedView(2))) {
+        if (const std::optional<double> value = valueOf(mantissa.german, exponent))
+            return negative ? -*value : *value;
+    }
+    return {};
+}
+
+QString formatQuantity(double value, QStringView unit)
+{
+    if (!(value >= 0) || !std::isfinite(value))
+        return {};
+    const QString u = unit.toString();
+    const std::array<QString, 6> names{u'n' + u, u'\u00B5' + u, u'm' + u, u, u'k' + u, u'M' + u};
+    const std::array<Unit, 6> units{{{names[0], -9}, {names[1], -6}, {names[2], -3}, {names[3], 0}, {names[4], 3},
+                                     {names[5], 6}}};
+    if (value == 0)
+        return common::writtenInUnit(u"0", 0, std::span<const Unit>(units).subspan(3));
+    const Digits d = digitsOf(value, 4);
+    return common::writtenInUnit(d.digits, d.exponent, units);
 }
 
 } // namespace partvalues

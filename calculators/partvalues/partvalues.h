@@ -162,4 +162,18 @@ struct Neighbours {
 // in that order; empty for values that are not positive and finite.
 std::vector<Neighbours> neighbours(double value, common::Part part);
 
+// A quantity other than a part's value, such as a voltage or a current: a
+// number as read() takes it (decimal comma, thousands points; "4.5" with
+// the point typed the English way), an optional sign, an optional prefix
+// (p n µ u m k M G) and optionally the unit, its case free: "12", "4,5 V",
+// "20 mA", "0,02 A", "-5 V". Where a full stop could be either, the
+// thousands point wins, as it does in read(). Empty for any other text.
+std::optional<double> readQuantity(QStringView text, QStringView unit);
+
+// A quantity with at most 4 significant digits, rounded as formatValue()
+// rounds, in the unit with the prefix that suits it (n µ m none k M):
+// "9,091 mA", "27,27 mW", "14,4 V", "0 A". Empty for negative or
+// non-finite values.
+QString formatQuantity(double value, QStringView unit);
+
 } // namespace partvalues
