@@ -149,6 +149,24 @@ QString formInvariants(const QWidget *window, bool lastWasCalculation)
         if (!shown.isEmpty() && window->findChild<QLineEdit *>(QStringLiteral("Text1"))->text().trimmed().isEmpty())
             return QStringLiteral("\"%1\" shown for no text").arg(shown);
     }
+    if (name == QLatin1String("Form13")) {
+        // Results come all or none, beside them only notes (Label25), never
+        // a refusal; the drawing names the standard value shown (Text9).
+        const QString message = window->findChild<QLabel *>(QStringLiteral("Label25"))->text();
+        const QString standard = window->findChild<QLineEdit *>(QStringLiteral("Text9"))->text();
+        for (const QLineEdit *field : window->findChildren<QLineEdit *>()) {
+            if (field->isReadOnly() && standard.isEmpty() != field->text().isEmpty())
+                return QStringLiteral("%1 shows \"%2\" beside the standard value \"%3\"")
+                    .arg(field->objectName(), field->text(), standard);
+        }
+        const bool note = message.startsWith(QStringLiteral("Der Strom schwankt"))
+            || message.contains(QStringLiteral("5-W-Widerstand"));
+        if (!standard.isEmpty() && !message.isEmpty() && !note)
+            return QStringLiteral("\"%1\" shown beside \"%2\"").arg(standard, message);
+        const QString drawn = window->findChild<QWidget *>(QStringLiteral("Picture1"))->accessibleDescription();
+        if (!drawn.contains(standard.isEmpty() ? QStringLiteral("Vorwiderstand R,") : standard))
+            return QStringLiteral("the drawing says \"%1\" for \"%2\"").arg(drawn, standard);
+    }
     if (window->objectName() == QLatin1String("Form1") && window->findChild<QCheckBox *>(QStringLiteral("Check1"))) {
         const bool one = window->findChild<QWidget *>(QStringLiteral("Command1"))->isVisibleTo(window);
         const bool two = window->findChild<QWidget *>(QStringLiteral("Command2"))->isVisibleTo(window);
@@ -187,7 +205,7 @@ void RandomInputTest::randomActions()
         if (!qobject_cast<QComboBox *>(edit->parentWidget()))
             lineEdits << edit;
     }
-    // Typing goes into every field that takes it: entry fields, and Bauteilwerte's plain one.
+    // Typing goes into every field that takes it: entry fields, and the plain ones of Bauteilwerte and LED-Vorwiderstand.
     QList<QLineEdit *> entries = lineEdits;
     entries.removeIf([](const QLineEdit *edit) { return edit->isReadOnly(); });
     QList<QComboBox *> combos;
@@ -201,8 +219,8 @@ void RandomInputTest::randomActions()
     QList<QLabel *> swatches;
     if (window->objectName() == QLatin1String("Form7"))
         swatches = window->findChildren<QLabel *>();
-    // Bauteilwerte shows values with units and markings; its own rules check them.
-    const bool numbers = window->objectName() != QLatin1String("Form11");
+    // Bauteilwerte and LED-Vorwiderstand show values with units; their own rules check them.
+    const bool numbers = window->objectName() != QLatin1String("Form11") && window->objectName() != QLatin1String("Form13");
 
     for (int step = 0; step < count; ++step) {
         const QString where = QStringLiteral("seed %1, action %2").arg(seed).arg(step);
