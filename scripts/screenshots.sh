@@ -4,8 +4,8 @@
 # Makes the screenshots of README.md and the AppStream metainfo again, from
 # the programs as built, on a private X server (Xvfb): the main window, the
 # Ohm's law and resistor colour-code calculators with a result, the parts
-# calculator reading a marking, and the converter. Writes
-# packaging/screenshots/*.png; commit them afterwards.
+# calculator reading a marking, the LED series resistor, and the converter.
+# Writes packaging/screenshots/*.png; commit them afterwards.
 # Usage: scripts/screenshots.sh [build dir]   (default: build-release)
 # Needs ImageMagick's `import` (Debian package imagemagick).
 set -euo pipefail
@@ -107,11 +107,24 @@ stop_all
 # "Bauteilwerte": 4K7 in every marking, as it is typed into the field
 # that has the focus at opening.
 main=$(start elektronik "Elektronik Berechnungen")
-xsession_menu_item "$main" 7
+xsession_menu_item "$main" 7 1
 form=$(xsession_wait_window "Bauteilwerte")
 xdotool windowfocus --sync "$form"
 type_text 4K7
 shoot "$form" bauteilwerte.png
+stop_all
+
+# "LED-Vorwiderstand": three white LEDs on 12 V, by keyboard from the
+# supply field, which has the focus at opening: Tab to the colour, W picks
+# "Weiß", five more Tabs reach "LEDs in Reihe".
+main=$(start elektronik "Elektronik Berechnungen")
+xsession_menu_item "$main" 7 2
+form=$(xsession_wait_window "LED-Vorwiderstand")
+xdotool windowfocus --sync "$form"
+type_text 12
+xdotool key --delay 50 Tab Tab W Tab Tab Tab Tab Tab
+type_text 3
+shoot "$form" led-vorwiderstand.png
 stop_all
 
 # The converter: 4,7 µF in nF.

@@ -100,6 +100,8 @@ xsession_cleanup() {
 # Opens the menu bar item at this index of a window (0 is "Verstärker") by
 # keyboard: F10 opens the first menu, Right moves along the bar. With a
 # third argument n, picks the n-th item of that drop-down menu instead.
+# F10 opens the first menu with no item chosen, while Right opens a menu
+# with its first item chosen already.
 xsession_menu_item() {
     local window=$1 steps=$2 downs=${3:-0} i
     xdotool windowfocus --sync "$window"
@@ -107,6 +109,9 @@ xsession_menu_item() {
     for ((i = 0; i < steps; i++)); do
         xdotool key Right
     done
+    if ((steps > 0 && downs > 0)); then
+        downs=$((downs - 1))
+    fi
     for ((i = 0; i < downs; i++)); do
         xdotool key Down
     done
@@ -177,7 +182,8 @@ xsession_windows=(
     "4|0|Frequenz - Wellenlänge|placed|9945"
     "5|0|Koppel-Kondensator|placed|8250"
     "6|0|Widerstands Farbcode|unplaced|6780"
-    "7|0|Bauteilwerte|placed|6690"
+    "7|1|Bauteilwerte|placed|6690"
+    "7|2|LED-Vorwiderstand|placed|7500"
 )
 xsession_curve_windows=(
     "1|Kennlinie-Beispiel|placed|8550"
