@@ -72,9 +72,9 @@ Field readSpread(const QString &text)
     return field;
 }
 
-QString amps(double amps)
+QString amps(double value)
 {
-    return partvalues::formatQuantity(amps, u"A");
+    return partvalues::formatQuantity(value, u"A");
 }
 
 QString ohms(double value)
