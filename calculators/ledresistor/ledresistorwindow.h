@@ -20,9 +20,9 @@ class QLineEdit;
 // change of a field or drop-down computes again (ledresistor::calculate).
 // "LED-Farbe" (Combo1) fills the forward voltages (Text3 to Text5) from
 // the module's table; typing into them sets it to "eigene Werte". A field
-// that cannot be read, or values that do not work, show a line in the
-// window (Label of the messages) and empty every result; notes that go with
-// the results stand on the same place. The drawing (Picture1) shows the
+// that cannot be read, or values that do not work, show a red line at the
+// window's foot (Label25) and empty every result; notes that go with the
+// results stand in the same place. The drawing (Picture1) shows the
 // circuit and says it in words as its accessible description. Every result
 // is a read-only field, so it can be selected and copied.
 class Form13 : public common::Form
