@@ -97,9 +97,11 @@ StandardValue nearest(double value, std::span<const int> hundredths)
 QString writtenInUnit(QStringView digits, int exponent, Part part)
 {
     const std::span<const Unit> units = tableOf(part).units;
+    if (digits == u"0")
+        return QStringLiteral("0 ") + units.front().name.toString();
     Unit unit = units.front();
     for (const Unit &candidate : units) {
-        if (candidate.exponent <= exponent && digits != u"0")
+        if (candidate.exponent <= exponent)
             unit = candidate;
     }
     QString text = digits.toString();
