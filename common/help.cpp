@@ -11,30 +11,10 @@
 #include <QVariant>
 
 #include <algorithm>
-#include <cstring>
 
 namespace common {
 
 namespace {
-
-// Which document explains which window, by the window's class.
-struct HelpPage {
-    const char *windowClass;
-    QStringView document;
-};
-
-constexpr HelpPage kPages[] = {
-    {"Form3", u"uebersicht.html"},
-    {"Form1", u"verstaerker1.html"},
-    {"Form5", u"verstaerker2.html"},
-    {"Form6", u"iur.html"},
-    {"Form7", u"vb-farbcode.html"},
-    {"Form8", u"frequenz-wellenlaenge.html"},
-    {"Form9", u"koppel-c.html"},
-    {"Form10", u"r-farbcode.html"},
-    {"Form11", u"bauteilwerte.html"},
-    {"converter::Form1", u"einheiten.html"},
-};
 
 constexpr char kPageProperty[] = "helpPage";
 constexpr QStringView kHelpWindowName = u"Hilfe";
@@ -74,6 +54,8 @@ QTextBrowser *openHelpOf(const QWidget *window)
 }
 
 // Beside the window, on the side with room for it, so both can be seen.
+// Where neither side has room, on the side with more, against the screen's
+// edge: it then covers as little of the window as it can.
 void placeBeside(QWidget *help, const QWidget *window)
 {
     const QScreen *screen = window->screen();
@@ -81,29 +63,29 @@ void placeBeside(QWidget *help, const QWidget *window)
         return;
     const QRect room = screen->availableGeometry();
     help->resize(help->size().boundedTo(room.size() * 9 / 10));
+    // Created, the window knows its frame where the platform says it before
+    // the window is shown; move() places the frame.
+    help->winId();
+    const QSize size = help->frameGeometry().size();
     const QRect beside = window->frameGeometry();
-    QPoint at(beside.right() + 1, beside.top());
-    if (at.x() + help->width() > room.right())
-        at.setX(beside.left() - help->width());
-    if (at.x() < room.left())
-        return;
-    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - help->height())));
-    help->move(at);
+    const int roomLeft = beside.left() - room.left();
+    const int roomRight = room.right() - beside.right();
+    int x = 0;
+    if (roomRight >= size.width())
+        x = beside.right() + 1;
+    else if (roomLeft >= size.width())
+        x = beside.left() - size.width();
+    else
+        x = roomRight >= roomLeft ? room.right() + 1 - size.width() : room.left();
+    const int y = std::clamp(beside.top(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height()));
+    help->move(x, y);
 }
 
 } // namespace
 
 QString helpPage(const QWidget *window)
 {
-    const QString set = window->property(kPageProperty).toString();
-    if (!set.isEmpty())
-        return set;
-    const char *windowClass = window->metaObject()->className();
-    for (const HelpPage &page : kPages) {
-        if (std::strcmp(page.windowClass, windowClass) == 0)
-            return page.document.toString();
-    }
-    return {};
+    return window->property(kPageProperty).toString();
 }
 
 void setHelpPage(QWidget *window, const QString &page)

@@ -101,9 +101,11 @@ QString writtenInUnit(QStringView digits, int exponent, Part part)
 
 QString writtenInUnit(QStringView digits, int exponent, std::span<const Unit> units)
 {
+    if (digits == u"0")
+        return QStringLiteral("0 ") + units.front().name.toString();
     Unit unit = units.front();
     for (const Unit &candidate : units) {
-        if (candidate.exponent <= exponent && digits != u"0")
+        if (candidate.exponent <= exponent)
             unit = candidate;
     }
     QString text = digits.toString();

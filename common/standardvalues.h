@@ -80,7 +80,8 @@ struct Unit {
 // nF, µF, F) that is not above that digit, with the decimal comma and no
 // trailing zeros: "4,7 kOhm", "470 pF", "0,47 Ohm". Built from the digits
 // rather than printed from a double, which could end in ...9999 or put
-// 1 nF down as 1000 pF. "0" is written in the smallest unit.
+// 1 nF down as 1000 pF. "0" is written in the smallest unit, whatever
+// `exponent`: "0 Ohm", "0 pF".
 QString writtenInUnit(QStringView digits, int exponent, Part part);
 // The same in the units of a table, ascending, such as {"µA", -6},
 // {"mA", -3}, {"A", 0}: "9,091 mA". The first unit also takes what lies

@@ -5,6 +5,7 @@
 
 #include "colours.h"
 #include "entryfield.h"
+#include "help.h"
 #include "numbers.h"
 #include "prefixes.h"
 #include "resultfield.h"
@@ -138,6 +139,7 @@ void fillPrefixes(QComboBox *list, const QStringList &items)
 Form1::Form1()
     : common::Form(QStringLiteral("Form1"), QStringLiteral("Umrechnung"), 11445, 5895, kBackground)
 {
+    common::setHelpPage(this, QStringLiteral("einheiten.html"));
     setWindowIcon(icon());
     QWidget *area = client();
 

@@ -48,6 +48,7 @@ using common::Position;
 
 Form3::Form3()
 {
+    common::setHelpPage(this, QStringLiteral("uebersicht.html"));
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Elektronik Berechnungen"));
 

@@ -4,6 +4,7 @@
 #include "amplifier1window.h"
 
 #include "entryfield.h"
+#include "help.h"
 #include "picture.h"
 #include "resultfield.h"
 
@@ -98,6 +99,7 @@ Form1::Form1()
     : amplifier::AmplifierWindow(QStringLiteral("Form1"), QStringLiteral("Verstärker-Berechnung"), 12405,
                                  5055, kBackground)
 {
+    common::setHelpPage(this, QStringLiteral("verstaerker1.html"));
     setWindowIcon(QIcon(kIcon.toString()));
     addCircuit(kCircuit.toString(), kCircuitDescription.toString());
     addCaptions(kCaptions);

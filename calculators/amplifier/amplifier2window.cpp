@@ -97,6 +97,7 @@ Form5::Form5()
     : amplifier::AmplifierWindow(QStringLiteral("Form5"), QStringLiteral("Verstärker Berechnung"), 12510,
                                  6000, kBackground)
 {
+    common::setHelpPage(this, QStringLiteral("verstaerker2.html"));
     common::Picture *circuit = addCircuit(kCircuit.toString(), kCircuitDescription.toString());
     circuit->setClickable(true);
     addCaptions(kCaptions);

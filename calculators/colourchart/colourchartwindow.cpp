@@ -5,6 +5,7 @@
 
 #include "colourcodes.h"
 #include "colours.h"
+#include "help.h"
 #include "swatch.h"
 
 #include <QClipboard>
@@ -33,6 +34,7 @@ constexpr common::Placement kHint{u"Label43", 234, 3042, 8671, 364};
 Form7::Form7()
     : common::Form(QStringLiteral("Form7"), QStringLiteral("VB Farbcode"), 9840, 3585, kBackground)
 {
+    common::setHelpPage(this, QStringLiteral("vb-farbcode.html"));
     const QString hintText = QStringLiteral("durch Anklicken Farbcode in Zwischenablage");
 
     for (int number = 1; number <= int(colourchart::kCodes.size()); ++number) {

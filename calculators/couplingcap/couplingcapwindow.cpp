@@ -6,6 +6,7 @@
 #include "colours.h"
 #include "couplingcap.h"
 #include "entryfield.h"
+#include "help.h"
 #include "numbers.h"
 #include "picture.h"
 #include "resultfield.h"
@@ -152,6 +153,7 @@ void showOutcome(QWidget *window, const couplingcap::Outcome<Values> &outcome,
 Form9::Form9()
     : common::Form(QStringLiteral("Form9"), QStringLiteral("Koppel-Kondensator"), 11625, 8250, kBackground)
 {
+    common::setHelpPage(this, QStringLiteral("koppel-c.html"));
     QWidget *area = client();
     for (const Caption &label : kLabels)
         common::makeLabel(area, str(label.name), str(label.text));

@@ -5,6 +5,7 @@
 
 #include "colours.h"
 #include "entryfield.h"
+#include "help.h"
 #include "numbers.h"
 #include "resultfield.h"
 #include "warning.h"
@@ -86,6 +87,7 @@ bool isMarked(const QWidget *field)
 Form6::Form6()
     : common::Form(QStringLiteral("Form6"), QStringLiteral("Strom-Spannung-Widerstand"), 5025, 4650, kBackground)
 {
+    common::setHelpPage(this, QStringLiteral("iur.html"));
     using Handler = void (Form6::*)();
     struct RowHandlers {
         Handler clear;

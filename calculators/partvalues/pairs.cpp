@@ -52,9 +52,10 @@ double combined(double a, double b, Combination how)
     return how == Combination::Sum ? a + b : a * b / (a + b);
 }
 
-// Whether a result with `deviation` from a pair whose larger part is
-// `larger` beats the best so far.
-bool better(double deviation, double larger, const Pair &best)
+// Whether a result with `deviation` from the parts `smaller` and `larger`
+// beats the best so far. Within the tie distance the deviations are equal,
+// their signs included: rounding noise must not pick the pair.
+bool better(double deviation, double smaller, double larger, const Pair &best)
 {
     const double d = std::abs(deviation);
     const double b = std::abs(best.deviation);
@@ -62,10 +63,9 @@ bool better(double deviation, double larger, const Pair &best)
         return true;
     if (d > b + kTie)
         return false;
-    const bool below = deviation < 0;
-    if (below != (best.deviation < 0))
-        return below;
-    return larger < best.larger;
+    if (larger != best.larger)
+        return larger < best.larger;
+    return smaller < best.smaller;
 }
 
 // The best pair for `value`: for each part as the smaller one, the partner
@@ -84,7 +84,7 @@ std::optional<Pair> bestPair(double value, const std::vector<double> &values, Co
         for (auto b = above == a ? above : above - 1; b != values.end() && b <= above; ++b) {
             const double result = combined(*a, *b, how);
             const double deviation = result / value - 1;
-            if (!best || better(deviation, *b, *best))
+            if (!best || better(deviation, *a, *b, *best))
                 best = Pair{*a, *b, result, deviation, {}};
         }
     }

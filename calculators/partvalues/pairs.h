@@ -41,8 +41,9 @@ struct Pairs {
 // The best series pair and the best parallel pair of standard values of
 // `series` for `value`, parts from 1 Ohm to 10 MOhm or from 1 pF to 10 mF,
 // the same value allowed twice. Best is the smallest |result / value - 1|;
-// deviations within 1e-12 of each other tie, and a tie goes to the result
-// below the value, then to the pair with the smaller larger part. Example:
+// deviations within 1e-12 of each other tie, whatever their signs, and a tie
+// goes to the pair with the smaller larger part, then the smaller smaller
+// one: 9,4 Ohm in E12 gives 4,7 Ohm + 4,7 Ohm, not 1,2 Ohm + 8,2 Ohm. Example:
 // 3140 Ohm in E12 gives 3,3 kOhm ∥ 68 kOhm (+0,23 %) and 470 Ohm + 2,7 kOhm
 // (+0,96 %). A sorted list and a binary search per part keep E192 well
 // under a millisecond. Nothing for values that are not positive and finite

@@ -119,7 +119,10 @@ Unit unitFor(int exponent, std::span<const Unit> units)
 // A positive value's significant digits, without trailing zeros, and the
 // power of ten of the first one. With `significant` 0 the shortest digits
 // that read back to the same double, so that nothing of a typed value is
-// lost and no binary noise is added.
+// lost and no binary noise is added. Otherwise the value's decimal form of
+// 15 significant digits, as common::format() takes it, rounded half away
+// from zero to `significant` digits: 0,53775 and 2,0625 round up, whichever
+// side of them their doubles lie.
 struct Digits {
     QString digits;
     int exponent = 0;
@@ -127,11 +130,12 @@ struct Digits {
 
 Digits digitsOf(double value, int significant = 0)
 {
+    constexpr int kDecimalDigits = 15;
     std::array<char, 64> buffer{};
     char *const first = buffer.data();
     char *const last = first + buffer.size();
     const char *end = significant > 0
-                          ? std::to_chars(first, last, value, std::chars_format::scientific, significant - 1).ptr
+                          ? std::to_chars(first, last, value, std::chars_format::scientific, kDecimalDigits - 1).ptr
                           : std::to_chars(first, last, value, std::chars_format::scientific).ptr;
     Digits d;
     const char *p = first;
@@ -143,6 +147,20 @@ Digits digitsOf(double value, int significant = 0)
     if (p != end && *p == '+')
         ++p;
     std::from_chars(p, end, d.exponent);
+    if (significant > 0 && d.digits.size() > significant) {
+        const bool up = d.digits[significant] >= u'5';
+        d.digits.truncate(significant);
+        qsizetype i = significant - 1;
+        for (; up && i >= 0 && d.digits[i] == u'9'; --i)
+            d.digits[i] = u'0';
+        if (up && i < 0) {
+            d.digits.prepend(u'1');
+            d.digits.chop(1);
+            ++d.exponent;
+        } else if (up) {
+            d.digits[i] = QChar(d.digits[i].unicode() + 1);
+        }
+    }
     while (d.digits.size() > 1 && d.digits.endsWith(u'0'))
         d.digits.chop(1);
     return d;
@@ -489,21 +507,22 @@ void readCapacitor(const QString &text, Collector &c)
     static const QRegularExpression rkm(QStringLiteral("^([0-9]*)([pPnNuU\u00B5mF])([0-9]*)([BCDFGJKMZ])?$"));
 
     if (const QRegularExpressionMatch m = code.match(text); m.hasMatch()) {
-        // Third digit: power of ten, except 8 for ×0,01 and 9 for ×0,1; 7 is unused.
+        // Third digit: power of ten, except 8 for ×0,01 and 9 for ×0,1. The
+        // standard leaves 7 unused, but tantalum capacitors print it as ×10^7:
+        // "107" is 100 µF.
         const int third = m.captured(2).front().unicode() - u'0';
-        if (third != 7) {
-            const int exponent = (third == 8 ? -2 : third == 9 ? -1 : third) - 12;
-            const double value = scaled(integerOf(m.capturedView(1)), exponent);
-            std::optional<Tolerance> tolerance;
-            if (!m.captured(3).isEmpty())
-                tolerance = toleranceOfLetter(m.captured(3).front(), c.part(), value);
-            c.add(Kind::CapacitorCode, value, QStringLiteral("3-stelliger Code"), tolerance);
-        }
+        const int exponent = (third == 8 ? -2 : third == 9 ? -1 : third) - 12;
+        const double value = scaled(integerOf(m.capturedView(1)), exponent);
+        std::optional<Tolerance> tolerance;
+        if (!m.captured(3).isEmpty())
+            tolerance = toleranceOfLetter(m.captured(3).front(), c.part(), value);
+        c.add(Kind::CapacitorCode, value, QStringLiteral("3-stelliger Code"), tolerance);
     }
     const QRegularExpressionMatch n = number.match(text);
     if (n.hasMatch())
         readNumber(n, c);
-    else if (const QRegularExpressionMatch r = rkm.match(text); r.hasMatch())
+    // "100nF" is also 100 nF with the tolerance letter F, as RKM writes it.
+    if (const QRegularExpressionMatch r = rkm.match(text); r.hasMatch() && (!n.hasMatch() || !r.captured(4).isEmpty()))
         readRkm(r, c);
 }
 
@@ -616,10 +635,13 @@ Marking capacitorCodeMarking(double value, QChar toleranceLetter)
         return impossible(name, why);
     const Digits d = digitsOf(value);
     const int picoExponent = d.exponent + 12;
-    if (d.digits.size() > 2 || picoExponent < -1 || picoExponent > 7)
+    // 0,01 pF to 0,09 pF take a leading zero: "018" is 01 · 0,01 pF.
+    const bool leadingZero = picoExponent == -2 && d.digits.size() == 1;
+    if (d.digits.size() > 2 || (picoExponent < -1 && !leadingZero) || picoExponent > 8)
         return impossible(name, why);
-    const int third = picoExponent == -1 ? 8 : picoExponent == 0 ? 9 : picoExponent - 1;
-    QString text = d.digits.leftJustified(2, u'0') + QString::number(third);
+    const int power = leadingZero ? -2 : picoExponent - 1;
+    const int third = power == -2 ? 8 : power == -1 ? 9 : power;
+    QString text = (leadingZero ? u'0' + d.digits : d.digits.leftJustified(2, u'0')) + QString::number(third);
     if (!toleranceLetter.isNull())
         text += toleranceLetter;
     return {name, true, text};
@@ -684,7 +706,10 @@ QString formatDeviation(double fraction)
 {
     if (!std::isfinite(fraction))
         return {};
-    const QString amount = common::format(std::abs(fraction) * 100, u"0.00");
+    // The quotient behind a deviation carries binary noise far below a
+    // billionth of a per cent; without it +3,125 % rounds up like its decimal.
+    const double percent = std::round(std::abs(fraction) * 1e11) / 1e9;
+    const QString amount = common::format(percent, u"0.00");
     if (amount == u"0,00")
         return QStringLiteral("0,00 %");
     return (fraction > 0 ? u'+' : u'\u2212') + amount + QStringLiteral(" %");

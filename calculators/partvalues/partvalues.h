@@ -65,7 +65,9 @@ struct Readings {
 //   3-digit code), then RKM, SMD and EIA-96 codes ("10R" is 10 Ohm, then
 //   1,24 Ohm as EIA-96), then colour words;
 // - capacitors: a bare 3-digit number is the code first, then pF; a
-//   number without a unit below 1 is offered in pF and in µF;
+//   number without a unit below 1 is offered in pF and in µF; a number
+//   with prefix and "F" is also an RKM code with the tolerance letter F
+//   ("100nF": 100 nF, then 100 nF ±1 %);
 // - "4.700" is 4700 (thousands point) and 4,7 (decimal point typed the
 //   English way); "4.7" cannot hold a thousands point and is 4,7 alone;
 // - colour rings in the order typed first, then reversed, each only where
@@ -85,12 +87,15 @@ QString describe(const Reading &reading, common::Part part);
 // A value with at most 4 significant digits in the unit that suits it
 // (Ohm, kOhm, MOhm, GOhm; pF, nF, µF, F, as the standard values are
 // written elsewhere: "4700 µF"): decimal comma, no grouping, no trailing
-// zeros, no binary noise: "3,147 kOhm", "470 pF", "0,47 Ohm", "0 Ohm".
+// zeros, no binary noise: "3,147 kOhm", "470 pF", "0,47 Ohm", "0 Ohm",
+// "0 pF". The decimal value is rounded half away from zero: 0,53775 Ohm
+// is "0,5378 Ohm".
 // Empty for negative or non-finite values.
 QString formatValue(double value, common::Part part);
 
 // A deviation given as a fraction (0,0023) in per cent, signed, with two
-// decimals: "+0,23 %", "−1,43 %", "0,00 %".
+// decimals rounded half away from zero: "+0,23 %", "−1,43 %", "0,00 %",
+// "+3,13 %" for 0,03125.
 QString formatDeviation(double fraction);
 
 // One marking of a value: the marking itself, or why it cannot be made.
@@ -103,8 +108,8 @@ struct Marking {
 
 // Every marking of the value for the part: for resistors RKM, SMD 3-digit
 // (at most 2 significant digits), SMD 4-digit (at most 3) and EIA-96 (E96
-// values from 0,1 Ohm to 97,6 MOhm); for capacitors the 3-digit code and
-// RKM. A tolerance with a letter is appended to RKM and the capacitor code.
+// values from 0,1 Ohm to 97,6 MOhm); for capacitors the 3-digit code (0,01 pF
+// as "018" to 990 µF as "997") and RKM. A tolerance with a letter is appended to RKM and the capacitor code.
 // Each marking that is possible reads back through read() to the value.
 std::vector<Marking> markings(double value, common::Part part,
                               const std::optional<Tolerance> &tolerance = {});
@@ -123,8 +128,8 @@ struct RingCode {
     double shown = 0;       // the value the rings stand for
     QString words;          // "gelb violett rot gold"
     // Empty when exact; otherwise why not and, where rings exist, the
-    // nearest value they hold: "braucht mehr Ziffern; nächster Wert
-    // mit 4 Ringen: 4,8 kOhm".
+    // nearest value they hold: "braucht mehr als 2 Ziffern; die Ringe
+    // zeigen den nächsten Wert 4,8 kOhm".
     QString note;
 };
 
@@ -158,8 +163,10 @@ struct Neighbours {
     QString text;
 };
 
-// The neighbours of a positive value in every series of seriesOf(part),
-// in that order; empty for values that are not positive and finite.
+// The neighbours of a value in every series of seriesOf(part), in that
+// order; at a standard value below and above are the value itself. Empty
+// for values read() does not accept as the part's (1 mOhm to 1000 GOhm,
+// 0,01 pF to 10000 F) and for 0 Ohm.
 std::vector<Neighbours> neighbours(double value, common::Part part);
 
 // A quantity other than a part's value, such as a voltage or a current: a

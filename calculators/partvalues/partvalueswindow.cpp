@@ -4,6 +4,7 @@
 #include "partvalueswindow.h"
 
 #include "colours.h"
+#include "help.h"
 #include "numbers.h"
 #include "pairs.h"
 #include "resistorcode.h"
@@ -145,6 +146,7 @@ private:
 Form11::Form11()
     : common::Form(QStringLiteral("Form11"), kTitle.toString(), kBackground)
 {
+    common::setHelpPage(this, QStringLiteral("bauteilwerte.html"));
     QWidget *area = client();
     auto *columns = new QHBoxLayout(area);
     auto *left = new QVBoxLayout;

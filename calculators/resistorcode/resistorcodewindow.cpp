@@ -4,6 +4,7 @@
 #include "resistorcodewindow.h"
 
 #include "colours.h"
+#include "help.h"
 #include "resistorcode.h"
 #include "resultfield.h"
 
@@ -288,6 +289,7 @@ QLabel *makeCaption(QWidget *parent, QStringView name, QStringView caption)
 Form10::Form10()
     : common::Form(QStringLiteral("Form10"), QStringLiteral("Widerstands Farbcode"), 12165, 6780, 0xC0E0FF)
 {
+    common::setHelpPage(this, QStringLiteral("r-farbcode.html"));
     QWidget *area = client();
 
     // The drawings first, so that everything created later lies above them.

@@ -4,6 +4,7 @@
 #include "wavelengthwindow.h"
 
 #include "entryfield.h"
+#include "help.h"
 #include "numbers.h"
 #include "picture.h"
 #include "resultfield.h"
@@ -85,6 +86,7 @@ QString str(QStringView view)
 Form8::Form8()
     : common::Form(QStringLiteral("Form8"), QStringLiteral("Frequenz - Wellenlänge"), 9225, 9945, kBackground)
 {
+    common::setHelpPage(this, QStringLiteral("frequenz-wellenlaenge.html"));
     QWidget *area = client();
     new common::Picture(QStringLiteral("Image1"), QStringLiteral(":/wavelength/umrechnung.svg"),
                         QStringLiteral("Umrechnungstabelle Frequenz in Wellenlänge: Wellenlänge in m "

@@ -22,6 +22,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScopeGuard>
 #include <QStyle>
 #include <QStyleHints>
@@ -352,6 +353,13 @@ void AllWindowsTest::helpBesideWindow()
         QCOMPARE(help->source().toString(), QStringLiteral("qrc:/help/") + page);
         QCOMPARE(help->windowTitle(), QStringLiteral("Hilfe – ") + window->windowTitle());
         QVERIFY(!help->toPlainText().isEmpty());
+        // On the screen, beside the window or else on its roomier side, over as little of it as can be.
+        const QRect room = window->screen()->availableGeometry();
+        const QRect beside = window->frameGeometry();
+        const QRect placed = help->frameGeometry();
+        const int roomier = std::max(beside.left() - room.left(), room.right() - beside.right());
+        QVERIFY(room.contains(placed));
+        QCOMPARE((placed & beside).width(), std::max(0, placed.width() - roomier));
 
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
