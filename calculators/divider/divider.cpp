@@ -25,7 +25,6 @@ using common::Part;
 // The parts: 1 Ohm to 10 MOhm, as in the pairs of "Bauteilwerte".
 constexpr int kFirstExponent = -2;
 constexpr int kDecades = 7;
-constexpr std::size_t kRows = 5;
 // Deviations this close count as equal, and so do two ratios this close:
 // 1,1 Ohm / 1,3 Ohm and 11 Ohm / 13 Ohm differ by a rounding.
 constexpr double kTie = 1e-12;
@@ -180,7 +179,7 @@ std::vector<Choice> bestRows(const Request &q, std::vector<Choice> candidates, b
 {
     std::sort(candidates.begin(), candidates.end(), ranksBefore);
     if (!ratioOnce) {
-        candidates.resize(std::min(candidates.size(), kRows));
+        candidates.resize(std::min(candidates.size(), kBestCount));
         return candidates;
     }
     const double middle = std::sqrt(q.from * q.to);
@@ -192,13 +191,13 @@ std::vector<Choice> bestRows(const Request &q, std::vector<Choice> candidates, b
     for (const Choice &c : candidates) {
         // A ratio gives one deviation in every decade: once five ratios are
         // in, a worse deviation cannot belong to any of them.
-        if (rows.size() == kRows && std::abs(c.deviation) > std::abs(rows.back().deviation) + kTie)
+        if (rows.size() == kBestCount && std::abs(c.deviation) > std::abs(rows.back().deviation) + kTie)
             break;
         const auto same = std::find_if(rows.begin(), rows.end(), [&](const Choice &r) {
             return std::abs(ratio(c) / ratio(r) - 1) <= kSameRatio;
         });
         if (same == rows.end()) {
-            if (rows.size() < kRows)
+            if (rows.size() < kBestCount)
                 rows.push_back(c);
         } else if (offMiddle(c) < offMiddle(*same)) {
             *same = c;
@@ -340,7 +339,7 @@ Choices search(const Request &q)
     const auto single = [](double v) { return v; };
     const auto singleLeg = [](double v) { return Leg{v, {}, false}; };
     std::vector<Choice> candidates;
-    gather(q, parts, true, parts, single, singleLeg, kRows, candidates);
+    gather(q, parts, true, parts, single, singleLeg, kBestCount, candidates);
     const bool ratioOnce = q.task == Task::Amplifier || (q.task == Task::Divider && !q.load);
     found.best = bestRows(q, std::move(candidates), ratioOnce);
     if (found.best.empty()) {

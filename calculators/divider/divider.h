@@ -90,6 +90,9 @@ struct Range {
 };
 Range worstCase(const Request &request, const Choice &choice);
 
+// How many choices search() lists, besides the one with three resistors.
+inline constexpr std::size_t kBestCount = 5;
+
 struct Choices {
     // The best five, best first: best is the smallest |deviation|;
     // deviations within 1e-12 tie, and a tie goes to the result below the
