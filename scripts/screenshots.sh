@@ -4,7 +4,8 @@
 # Makes the screenshots of README.md and the AppStream metainfo again, from
 # the programs as built, on a private X server (Xvfb): the main window, the
 # Ohm's law and resistor colour-code calculators with a result, the parts
-# calculator reading a marking, and the converter. Writes
+# calculator reading a marking, the divider calculator with its best
+# choices, and the converter. Writes
 # packaging/screenshots/*.png; commit them afterwards.
 # Usage: scripts/screenshots.sh [build dir]   (default: build-release)
 # Needs ImageMagick's `import` (Debian package imagemagick).
@@ -107,11 +108,23 @@ stop_all
 # "Bauteilwerte": 4K7 in every marking, as it is typed into the field
 # that has the focus at opening.
 main=$(start elektronik "Elektronik Berechnungen")
-xsession_menu_item "$main" 7
+xsession_menu_item "$main" 7 1
 form=$(xsession_wait_window "Bauteilwerte")
 xdotool windowfocus --sync "$form"
 type_text 4K7
 shoot "$form" bauteilwerte.png
+stop_all
+
+# "Spannungsteiler": 5 V from 12 V, typed into the field that has the
+# focus at opening and the next one.
+main=$(start elektronik "Elektronik Berechnungen")
+xsession_menu_item "$main" 7 2
+form=$(xsession_wait_window "Spannungsteiler")
+xdotool windowfocus --sync "$form"
+type_text 12
+xdotool key Tab
+type_text 5
+shoot "$form" spannungsteiler.png
 stop_all
 
 # The converter: 4,7 µF in nF.

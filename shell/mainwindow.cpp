@@ -11,6 +11,7 @@
 #include "colourchartwindow.h"
 #include "converterlauncher.h"
 #include "couplingcapwindow.h"
+#include "dividerwindow.h"
 #include "form.h"
 #include "help.h"
 #include "ohmslawwindow.h"
@@ -104,7 +105,12 @@ Form3::Form3()
     item(bar, QStringLiteral("fre"), QStringLiteral("Frequenz-Wellenlänge"), &Form3::fre_Click);
     item(bar, QStringLiteral("koppel"), QStringLiteral("Koppel-C"), &Form3::koppel_Click);
     item(bar, QStringLiteral("farbe"), QStringLiteral("R-Farbcode"), &Form3::farbe_Click);
-    item(bar, QStringLiteral("bauteil"), QStringLiteral("Bauteilwerte"), &Form3::bauteil_Click);
+    // The parts' calculators share one menu: the bar has no room for more.
+    QMenu *bauteile = bar->addMenu(QStringLiteral("Bauteile"));
+    bauteile->setObjectName(QStringLiteral("bauteile"));
+    bauteile->menuAction()->setObjectName(QStringLiteral("bauteile"));
+    item(bauteile, QStringLiteral("bauteil"), QStringLiteral("Bauteilwerte"), &Form3::bauteil_Click);
+    item(bauteile, QStringLiteral("spannung"), QStringLiteral("Spannungsteiler"), &Form3::spannung_Click);
 
     // Help stays at the right end, after every calculator.
     QMenu *hilfe = bar->addMenu(QStringLiteral("Hilfe"));
@@ -132,6 +138,7 @@ void Form3::fre_Click() { common::showModal<Form8>(Position::CentredOverMain, th
 void Form3::koppel_Click() { common::showModal<Form9>(Position::CentredOverMain, this); }
 void Form3::farbe_Click() { common::showModal<Form10>(Position::SystemDefault, this); }
 void Form3::bauteil_Click() { common::showModal<Form11>(Position::CentredOverMain, this); }
+void Form3::spannung_Click() { common::showModal<Form12>(Position::CentredOverMain, this); }
 
 void Form3::hilfezu_Click() { common::showHelp(this); }
 

@@ -177,7 +177,8 @@ xsession_windows=(
     "4|0|Frequenz - Wellenlänge|placed|9945"
     "5|0|Koppel-Kondensator|placed|8250"
     "6|0|Widerstands Farbcode|unplaced|6780"
-    "7|0|Bauteilwerte|placed|6690"
+    "7|1|Bauteilwerte|placed|6690"
+    "7|2|Spannungsteiler|placed|7410"
 )
 xsession_curve_windows=(
     "1|Kennlinie-Beispiel|placed|8550"

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QTableWidget>
 #include <QTest>
 
 #include <functional>
@@ -149,6 +150,14 @@ QString formInvariants(const QWidget *window, bool lastWasCalculation)
         if (!shown.isEmpty() && window->findChild<QLineEdit *>(QStringLiteral("Text1"))->text().trimmed().isEmpty())
             return QStringLiteral("\"%1\" shown for no text").arg(shown);
     }
+    if (name == QLatin1String("Form12")) {
+        // A message empties the table: results stay empty until the
+        // inputs work again.
+        const auto *table = window->findChild<QTableWidget *>(QStringLiteral("Table1"));
+        const QString message = window->findChild<QLabel *>(QStringLiteral("Label19"))->text();
+        if (!message.isEmpty() && table->item(0, 0))
+            return QStringLiteral("\"%1\" shown beside a table").arg(message);
+    }
     if (window->objectName() == QLatin1String("Form1") && window->findChild<QCheckBox *>(QStringLiteral("Check1"))) {
         const bool one = window->findChild<QWidget *>(QStringLiteral("Command1"))->isVisibleTo(window);
         const bool two = window->findChild<QWidget *>(QStringLiteral("Command2"))->isVisibleTo(window);
@@ -201,8 +210,10 @@ void RandomInputTest::randomActions()
     QList<QLabel *> swatches;
     if (window->objectName() == QLatin1String("Form7"))
         swatches = window->findChildren<QLabel *>();
-    // Bauteilwerte shows values with units and markings; its own rules check them.
-    const bool numbers = window->objectName() != QLatin1String("Form11");
+    // Bauteilwerte and Spannungsteiler show values with units and markings;
+    // their own rules check them.
+    const bool numbers = window->objectName() != QLatin1String("Form11")
+        && window->objectName() != QLatin1String("Form12");
 
     for (int step = 0; step < count; ++step) {
         const QString where = QStringLiteral("seed %1, action %2").arg(seed).arg(step);

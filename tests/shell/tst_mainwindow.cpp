@@ -79,7 +79,7 @@ void MainWindowTest::menuBarOrder()
     for (const QAction *action : m_form->menuBar()->actions())
         captions << action->text();
     QCOMPARE(captions, (QStringList{"Verstärker", "I-U-R", "Einheiten", "VB Farbcode", "Frequenz-Wellenlänge",
-                                    "Koppel-C", "R-Farbcode", "Bauteilwerte", "Hilfe"}));
+                                    "Koppel-C", "R-Farbcode", "Bauteile", "Hilfe"}));
     const auto items = [](const QAction *dropDown) {
         QStringList texts;
         for (const QAction *action : dropDown->menu()->actions())
@@ -87,9 +87,10 @@ void MainWindowTest::menuBarOrder()
         return texts;
     };
     QCOMPARE(items(m_form->menuBar()->actions().first()), (QStringList{"RC-Verstärker 1 ", "RC-Verstärker 2 "}));
+    QCOMPARE(items(m_form->menuBar()->actions().at(7)), (QStringList{"Bauteilwerte ", "Spannungsteiler "}));
     QCOMPARE(items(m_form->menuBar()->actions().last()), (QStringList{"Hilfe zu Elektronik F1", "Über Elektronik "}));
-    // Only "Verstärker" and "Hilfe" drop down.
-    for (const QAction *action : m_form->menuBar()->actions().mid(1).first(7))
+    // Only "Verstärker", "Bauteile" and "Hilfe" drop down.
+    for (const QAction *action : m_form->menuBar()->actions().mid(1).first(6))
         QVERIFY(!action->menu());
 }
 
@@ -152,6 +153,7 @@ void MainWindowTest::menuOpensWindowModally_data()
     QTest::newRow("Koppel-C") << "koppel" << "Form9" << "Koppel-Kondensator";
     QTest::newRow("R-Farbcode") << "farbe" << "Form10" << "Widerstands Farbcode";
     QTest::newRow("Bauteilwerte") << "bauteil" << "Form11" << "Bauteilwerte";
+    QTest::newRow("Spannungsteiler") << "spannung" << "Form12" << "Spannungsteiler";
 }
 
 void MainWindowTest::menuOpensWindowModally()
