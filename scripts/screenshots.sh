@@ -108,7 +108,7 @@ stop_all
 # "Bauteilwerte": 4K7 in every marking, as it is typed into the field
 # that has the focus at opening.
 main=$(start elektronik "Elektronik Berechnungen")
-xsession_menu_item "$main" 7 1
+xsession_menu_item "$main" 7
 form=$(xsession_wait_window "Bauteilwerte")
 xdotool windowfocus --sync "$form"
 type_text 4K7
@@ -118,7 +118,7 @@ stop_all
 # "Spannungsteiler": 5 V from 12 V, typed into the field that has the
 # focus at opening and the next one.
 main=$(start elektronik "Elektronik Berechnungen")
-xsession_menu_item "$main" 7 2
+xsession_menu_item "$main" 7 1
 form=$(xsession_wait_window "Spannungsteiler")
 xdotool windowfocus --sync "$form"
 type_text 12

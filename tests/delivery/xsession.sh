@@ -168,6 +168,9 @@ xsession_titles() {
 # The windows of elektronik's menus: menu bar index | item of its drop-down
 # menu (0: none) | caption | where it opens (placed: where the program puts
 # it; unplaced: where the window manager does) | client height in twips.
+# The item counts Down presses: F10 opens the first menu with no item
+# chosen, while Right opens a later menu with its first item chosen, so
+# "Bauteile" > "Bauteilwerte" is 7|0 and "Spannungsteiler" 7|1.
 # The curve windows open from the menu of "Verstärker-Berechnung".
 xsession_windows=(
     "0|1|Verstärker-Berechnung|placed|5055"
@@ -177,8 +180,8 @@ xsession_windows=(
     "4|0|Frequenz - Wellenlänge|placed|9945"
     "5|0|Koppel-Kondensator|placed|8250"
     "6|0|Widerstands Farbcode|unplaced|6780"
-    "7|1|Bauteilwerte|placed|6690"
-    "7|2|Spannungsteiler|placed|7410"
+    "7|0|Bauteilwerte|placed|6690"
+    "7|1|Spannungsteiler|placed|7410"
 )
 xsession_curve_windows=(
     "1|Kennlinie-Beispiel|placed|8550"
