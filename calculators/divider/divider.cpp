@@ -36,9 +36,17 @@ bool positive(double value)
     return value > 0 && std::isfinite(value);
 }
 
+// What the ranking needs of a choice, cheap to sort in thousands.
+struct Ranked {
+    double r1 = 0;
+    double r2 = 0;
+    double deviation = 0;
+    std::size_t other = 0; // index of R2, or of the leg of two parts
+};
+
 // Whether `a` ranks before `b`: nearer to the wanted value, then below it,
 // then with the smaller larger part.
-bool ranksBefore(const Choice &a, const Choice &b)
+bool ranksBefore(const Ranked &a, const Ranked &b)
 {
     const double da = std::abs(a.deviation);
     const double db = std::abs(b.deviation);
@@ -49,7 +57,7 @@ bool ranksBefore(const Choice &a, const Choice &b)
     const bool aBelow = a.deviation < 0;
     if (aBelow != (b.deviation < 0))
         return aBelow;
-    return std::max(a.r1.value(), a.r2.value()) < std::max(b.r1.value(), b.r2.value());
+    return std::max(a.r1, a.r2) < std::max(b.r1, b.r2);
 }
 
 // The leg that gives the wanted result with the other one fixed, +inf
@@ -149,10 +157,10 @@ std::shared_ptr<const TwoPartTable> twoPartTable(const common::Series &series)
 // For each fixed part of one leg, the `perSide` parts of `others` (sorted
 // by legValue) on each side of the exact partner within the bounds: the
 // result moves monotonically with each leg, so the best choices for one
-// fixed part lie there.
-template <typename Other, typename LegValue, typename LegOf>
+// fixed part lie there. Hands each to `take` as ranked.
+template <typename Other, typename LegValue, typename Take>
 void gather(const Request &q, const std::vector<double> &fixedParts, bool fixedIsR1, const std::vector<Other> &others,
-            LegValue legValue, LegOf legOf, std::size_t perSide, std::vector<Choice> &out)
+            LegValue legValue, std::size_t perSide, Take take)
 {
     const auto below = [&](const Other &o, double x) { return legValue(o) < x; };
     for (const double fixed : fixedParts) {
@@ -168,44 +176,52 @@ void gather(const Request &q, const std::vector<double> &fixedParts, bool fixedI
         const auto from = at - std::min<std::ptrdiff_t>(at - first, std::ptrdiff_t(perSide));
         const auto to = at + std::min<std::ptrdiff_t>(last - at, std::ptrdiff_t(perSide));
         for (auto o = from; o != to; ++o) {
-            const Leg fixedLeg{fixed, {}, false};
-            out.push_back(fixedIsR1 ? choiceOf(q, fixedLeg, legOf(*o)) : choiceOf(q, legOf(*o), fixedLeg));
+            const double r1 = fixedIsR1 ? fixed : legValue(*o);
+            const double r2 = fixedIsR1 ? legValue(*o) : fixed;
+            take(Ranked{r1, r2, resultOf(q, r1, r2) / q.wanted - 1, std::size_t(o - others.begin())});
         }
     }
 }
 
-// The best five of `candidates`, each ratio once where asked for.
-std::vector<Choice> bestRows(const Request &q, std::vector<Choice> candidates, bool ratioOnce)
+// The best five choices taken so far, best first; where asked for, each
+// ratio once, as its pair nearest the middle of the bounds. Taken one by
+// one, so that no list of all candidates is kept: two ratios rank equal
+// only with the same result, and then they are the same ratio.
+class Leaders
 {
-    std::sort(candidates.begin(), candidates.end(), ranksBefore);
-    if (!ratioOnce) {
-        candidates.resize(std::min(candidates.size(), kBestCount));
-        return candidates;
+public:
+    Leaders(const Request &q, bool ratioOnce)
+        : m_middle(std::sqrt(q.from * q.to))
+        , m_ratioOnce(ratioOnce)
+    {
     }
-    const double middle = std::sqrt(q.from * q.to);
-    const auto offMiddle = [middle](const Choice &c) {
-        return std::abs(std::log((c.r1.value() + c.r2.value()) / middle));
-    };
-    const auto ratio = [](const Choice &c) { return c.r1.value() / c.r2.value(); };
-    std::vector<Choice> rows;
-    for (const Choice &c : candidates) {
-        // A ratio gives one deviation in every decade: once five ratios are
-        // in, a worse deviation cannot belong to any of them.
-        if (rows.size() == kBestCount && std::abs(c.deviation) > std::abs(rows.back().deviation) + kTie)
-            break;
-        const auto same = std::find_if(rows.begin(), rows.end(), [&](const Choice &r) {
-            return std::abs(ratio(c) / ratio(r) - 1) <= kSameRatio;
-        });
-        if (same == rows.end()) {
-            if (rows.size() < kBestCount)
-                rows.push_back(c);
-        } else if (offMiddle(c) < offMiddle(*same)) {
-            *same = c;
+
+    void take(const Ranked &c)
+    {
+        if (m_ratioOnce) {
+            const auto same = std::find_if(m_rows.begin(), m_rows.end(), [&c](const Ranked &r) {
+                return std::abs((c.r1 / c.r2) / (r.r1 / r.r2) - 1) <= kSameRatio;
+            });
+            if (same != m_rows.end()) {
+                if (offMiddle(c) < offMiddle(*same))
+                    *same = c;
+                return;
+            }
         }
+        m_rows.insert(std::upper_bound(m_rows.begin(), m_rows.end(), c, ranksBefore), c);
+        if (m_rows.size() > kBestCount)
+            m_rows.pop_back();
     }
-    std::sort(rows.begin(), rows.end(), ranksBefore);
-    return rows;
-}
+
+    const std::vector<Ranked> &rows() const { return m_rows; }
+
+private:
+    double offMiddle(const Ranked &c) const { return std::abs(std::log((c.r1 + c.r2) / m_middle)); }
+
+    double m_middle;
+    bool m_ratioOnce;
+    std::vector<Ranked> m_rows;
+};
 
 // Digits of a rounded value, as common::format writes them, without
 // trailing zeros after the comma.
@@ -336,12 +352,12 @@ Choices search(const Request &q)
         return found;
 
     const std::vector<double> parts = common::standardValues(q.series, kFirstExponent, kDecades);
-    const auto single = [](double v) { return v; };
-    const auto singleLeg = [](double v) { return Leg{v, {}, false}; };
-    std::vector<Choice> candidates;
-    gather(q, parts, true, parts, single, singleLeg, kBestCount, candidates);
-    const bool ratioOnce = q.task == Task::Amplifier || (q.task == Task::Divider && !q.load);
-    found.best = bestRows(q, std::move(candidates), ratioOnce);
+    Leaders leaders(q, q.task == Task::Amplifier || (q.task == Task::Divider && !q.load));
+    gather(q, parts, true, parts, [](double v) { return v; }, kBestCount,
+           [&leaders](const Ranked &r) { leaders.take(r); });
+    const std::vector<Ranked> &best = leaders.rows();
+    for (const Ranked &r : best)
+        found.best.push_back(choiceOf(q, {r.r1, {}, false}, {r.r2, {}, false}));
     if (found.best.empty()) {
         found.message = QStringLiteral("Kein Paar der Reihe %1 liegt zwischen „von“ und „bis“.").arg(q.series.name);
         return found;
@@ -350,15 +366,27 @@ Choices search(const Request &q)
     if (q.threeResistors) {
         const std::shared_ptr<const TwoPartTable> table = twoPartTable(q.series);
         const auto twoValue = [](const TwoParts &t) { return t.value; };
-        const auto twoLeg = [&table](const TwoParts &t) {
+        const auto twoLeg = [&table](std::size_t index) {
+            const TwoParts &t = table->legs[index];
             return Leg{table->values[t.second], table->values[t.first], t.parallel};
         };
-        std::vector<Choice> three;
-        gather(q, parts, true, table->legs, twoValue, twoLeg, 1, three);
-        gather(q, parts, false, table->legs, twoValue, twoLeg, 1, three);
-        const auto best = std::min_element(three.begin(), three.end(), ranksBefore);
-        if (best != three.end() && std::abs(best->deviation) < std::abs(found.best.front().deviation) - kTie)
-            found.three = *best;
+        // The best with R2 of two parts, then the best with R1 of two.
+        std::array<std::optional<Ranked>, 2> three;
+        for (const bool r1Single : {true, false}) {
+            std::optional<Ranked> &leader = three[r1Single ? 0 : 1];
+            gather(q, parts, r1Single, table->legs, twoValue, 1, [&leader](const Ranked &r) {
+                if (!leader || ranksBefore(r, *leader))
+                    leader = r;
+            });
+        }
+        const auto choice = [&](std::size_t which) {
+            const Ranked &r = *three[which];
+            return which == 0 ? choiceOf(q, {r.r1, {}, false}, twoLeg(r.other))
+                              : choiceOf(q, twoLeg(r.other), {r.r2, {}, false});
+        };
+        const std::size_t better = !three[1] || (three[0] && !ranksBefore(*three[1], *three[0])) ? 0 : 1;
+        if (three[better] && std::abs(three[better]->deviation) < std::abs(best.front().deviation) - kTie)
+            found.three = choice(better);
     }
     return found;
 }
