@@ -402,8 +402,8 @@ QString formatQuantity(double value, QStringView unit)
     static constexpr std::array<Prefix, 3> kPrefixes{{{u"\u00B5", -6}, {u"m", -3}, {u"", 0}}};
     const QString suffix = unit.isEmpty() ? QString() : u' ' + unit.toString();
     // A gain has no prefix; the rest takes the largest in which the value
-    // is at least 0,1 ("0,3871 mA"), and the rounded value moves up where
-    // it reaches 1000.
+    // is at least 0,1 ("0,3871 mA"), and moves up where the rounded value
+    // reaches 0,1 of the next one (99,996 mV is 0,1 V).
     std::size_t prefix = unit.isEmpty() || value == 0 ? kPrefixes.size() - 1 : 0;
     while (prefix + 1 < kPrefixes.size() && std::abs(value) >= std::pow(10.0, kPrefixes[prefix + 1].exponent - 1))
         ++prefix;
@@ -413,8 +413,8 @@ QString formatQuantity(double value, QStringView unit)
         const int decimals = std::max(0, 3 - magnitude);
         const QString pattern = decimals > 0 ? QStringLiteral("0.") + QString(decimals, u'0') : QStringLiteral("0");
         const QString digits = withoutTrailingZeros(common::format(scaled, pattern));
-        const bool reachesThousand = std::abs(common::number(digits).value_or(0)) >= 1000;
-        if (!reachesThousand || prefix + 1 == kPrefixes.size()) {
+        const bool reachesNext = std::abs(common::number(digits).value_or(0)) >= 100;
+        if (!reachesNext || prefix + 1 == kPrefixes.size()) {
             QString text = digits;
             if (text.startsWith(u'-'))
                 text.replace(0, 1, u'\u2212');

@@ -132,7 +132,7 @@ private slots:
         QTest::newRow("0,5m, prefix without unit") << u"0,5m"_qs << u"V"_qs << u"0,5 mV"_qs;
         QTest::newRow("12.5, decimal point") << u"12.5"_qs << u"V"_qs << u"12,5 V"_qs;
         QTest::newRow("minus sign") << u"\u22123,3 v"_qs << u"V"_qs << u"\u22123,3 V"_qs;
-        QTest::newRow("999,96 mV rounds up to 1 V") << u"999,96 mV"_qs << u"V"_qs << u"1 V"_qs;
+        QTest::newRow("99,996 mV rounds up to 0,1 V") << u"99,996 mV"_qs << u"V"_qs << u"0,1 V"_qs;
         QTest::newRow("0,38715 mA, half away from zero") << u"0,38715 mA"_qs << u"A"_qs << u"0,3872 mA"_qs;
         QTest::newRow("the wrong unit") << u"12 kOhm"_qs << u"V"_qs << QString();
     }
