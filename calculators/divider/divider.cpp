@@ -149,7 +149,7 @@ std::shared_ptr<const TwoPartTable> twoPartTable(const common::Series &series)
         }
     }
     std::sort(table->legs.begin(), table->legs.end(),
-              [](const TwoParts &x, const TwoParts &y) { return x.value < y.value; });
+              [](TwoParts x, TwoParts y) { return x.value < y.value; });
     built.emplace_back(series.hundredths.data(), table);
     return table;
 }
@@ -365,7 +365,7 @@ Choices search(const Request &q)
 
     if (q.threeResistors) {
         const std::shared_ptr<const TwoPartTable> table = twoPartTable(q.series);
-        const auto twoValue = [](const TwoParts &t) { return t.value; };
+        const auto twoValue = [](TwoParts t) { return t.value; };
         const auto twoLeg = [&table](std::size_t index) {
             const TwoParts &t = table->legs[index];
             return Leg{table->values[t.second], table->values[t.first], t.parallel};

@@ -111,7 +111,10 @@ struct Choices {
 // each part of one leg, a binary search in the sorted values of the other
 // leg finds the parts around the exact partner; no loop over all pairs.
 // The three-resistor search uses a sorted table of every two-part leg of
-// the series, built once per series and kept (not thread-safe).
+// the series, built at its first use and kept for the program's run (E192:
+// 1,8 million legs, about 29 MB, built in a few hundred milliseconds).
+// Example: 5 V from 12 V in E24 within 10 to 100 kOhm gives 18 kOhm /
+// 13 kOhm (5,032 V, +0,65 %), then 51 kOhm / 36 kOhm (4,966 V, −0,69 %).
 Choices search(const Request &request);
 
 // A value with at most 4 significant digits in V, mV or µV, in A, mA or

@@ -511,7 +511,7 @@ void Form12::search()
     QStringList rowNames;
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const divider::Choice &c = m_rows[i];
-        const auto power = [](const std::optional<double> &value) {
+        const auto power = [](std::optional<double> value) {
             return value ? divider::formatQuantity(*value, u"W") : QString();
         };
         const QStringList cells{c.r1.text(),
