@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in a Release tree (build-bench) and runs them: the
 # start-up benchmark (bench/startup.sh) and the window benchmark
-# (tst_windowbench, medians of 21 runs) and the keystroke benchmark of
-# "Bauteilwerte" (tst_partvaluesbench), with the machine they ran on.
+# (tst_windowbench, medians of 21 runs), the keystroke benchmark of
+# "Bauteilwerte" (tst_partvaluesbench) and the change benchmark of
+# "Spannungsteiler" (tst_dividerbench), with the machine they ran on.
 #
 #   bench/run.sh [RUNS]     (start-up runs per program, default 20)
 #
@@ -18,7 +19,7 @@ build=build-bench
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DELEKTRONIK_BENCH=ON -DELEKTRONIK_TESTS=OFF \
     -DELEKTRONIK_SANITIZE=OFF -DELEKTRONIK_FUZZ=OFF > /dev/null
-cmake --build "$build" --target elektronik einheiten bench_minimal tst_windowbench tst_partvaluesbench -j"$(nproc)" > /dev/null
+cmake --build "$build" --target elektronik einheiten bench_minimal tst_windowbench tst_partvaluesbench tst_dividerbench -j"$(nproc)" > /dev/null
 
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | xargs)," \
      "load $(cut -d' ' -f1-3 /proc/loadavg)"
@@ -79,4 +80,23 @@ with open(sys.argv[1]) as f:
     for row in csv.reader(f):
         if row[0] == "keystroke":
             print(f"  {row[1]:<40} {float(row[3]):8.3f} ms")
+PY
+
+# One change in "Spannungsteiler": the search, the table's cells and the
+# worst case; the three-resistor table build once, apart.
+echo
+echo "Spannungsteiler, all results of one change (medians of 21 runs):"
+"$build/bench/tst_dividerbench" change -median 21 -o "$out/change.csv",csv > /dev/null
+"$build/bench/tst_dividerbench" tableBuild > "$out/build.txt"
+python3 - "$out/change.csv" "$out/build.txt" <<'PY'
+import csv, re, sys
+with open(sys.argv[1]) as f:
+    for row in csv.reader(f):
+        if row[0] == "change":
+            print(f"  {row[1]:<24} {float(row[3]):8.3f} ms")
+with open(sys.argv[2]) as f:
+    for line in f:
+        m = re.search(r'tableBuild\(([^)]*)\) first search: ([0-9.]+) ms', line)
+        if m:
+            print(f"  {m.group(1)}, first search with its one-time table build: {m.group(2)} ms")
 PY

@@ -94,6 +94,23 @@ StandardValue nearest(double value, std::span<const int> hundredths)
 
 } // namespace
 
+std::vector<double> standardValues(const Series &series, int firstExponent, int decades)
+{
+    // Both factors are exact doubles, so one multiplication or division
+    // rounds once, to the nearest double.
+    const auto value = [](int hundredths, int exponent) {
+        return exponent >= 0 ? hundredths * powerOfTen(exponent) : hundredths / powerOfTen(-exponent);
+    };
+    std::vector<double> values;
+    values.reserve(series.hundredths.size() * std::size_t(decades) + 1);
+    for (int decade = 0; decade < decades; ++decade) {
+        for (const int h : series.hundredths)
+            values.push_back(value(h, firstExponent + decade));
+    }
+    values.push_back(value(100, firstExponent + decades));
+    return values;
+}
+
 QString writtenInUnit(QStringView digits, int exponent, Part part)
 {
     return writtenInUnit(digits, exponent, tableOf(part).units);

@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <span>
+#include <vector>
 
 // The standard values resistors and capacitors are sold in (the E series),
 // and which of them lie nearest to a computed value. No widgets.
@@ -61,6 +62,13 @@ inline constexpr Series kSeriesE24{u"E24", kE24};
 inline constexpr Series kSeriesE48{u"E48", kE48};
 inline constexpr Series kSeriesE96{u"E96", kE96};
 inline constexpr Series kSeriesE192{u"E192", kE192};
+
+// Every value of `series` as hundredths × 10^firstExponent for `decades`
+// decades, and the first value of the decade after them, ascending: the
+// parts to search when two or three of them make a value (firstExponent -2
+// starts at 1 Ohm). Each value is the double nearest to its decimal value.
+// The exponents used lie within ±22.
+std::vector<double> standardValues(const Series &series, int firstExponent, int decades);
 
 // What a computed value stands for. Resistors are offered in E12, E24 and
 // E96, capacitors in E6 and E12.

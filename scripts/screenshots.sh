@@ -4,8 +4,9 @@
 # Makes the screenshots of README.md and the AppStream metainfo again, from
 # the programs as built, on a private X server (Xvfb): the main window, the
 # Ohm's law and resistor colour-code calculators with a result, the parts
-# calculator reading a marking, the LED series resistor, and the converter.
-# Writes packaging/screenshots/*.png; commit them afterwards.
+# calculator reading a marking, the divider calculator with its best
+# choices, the LED series resistor, and the converter. Writes
+# packaging/screenshots/*.png; commit them afterwards.
 # Usage: scripts/screenshots.sh [build dir]   (default: build-release)
 # Needs ImageMagick's `import` (Debian package imagemagick).
 set -euo pipefail
@@ -114,11 +115,23 @@ type_text 4K7
 shoot "$form" bauteilwerte.png
 stop_all
 
+# "Spannungsteiler": 5 V from 12 V, typed into the field that has the
+# focus at opening and the next one.
+main=$(start elektronik "Elektronik Berechnungen")
+xsession_menu_item "$main" 7 2
+form=$(xsession_wait_window "Spannungsteiler")
+xdotool windowfocus --sync "$form"
+type_text 12
+xdotool key Tab
+type_text 5
+shoot "$form" spannungsteiler.png
+stop_all
+
 # "LED-Vorwiderstand": three white LEDs on 12 V, by keyboard from the
 # supply field, which has the focus at opening: Tab to the colour, W picks
 # "Weiß", five more Tabs reach "LEDs in Reihe".
 main=$(start elektronik "Elektronik Berechnungen")
-xsession_menu_item "$main" 7 2
+xsession_menu_item "$main" 7 3
 form=$(xsession_wait_window "LED-Vorwiderstand")
 xdotool windowfocus --sync "$form"
 type_text 12

@@ -11,6 +11,7 @@
 #include "colourchartwindow.h"
 #include "converterlauncher.h"
 #include "couplingcapwindow.h"
+#include "dividerwindow.h"
 #include "form.h"
 #include "help.h"
 #include "ledresistorwindow.h"
@@ -111,6 +112,7 @@ Form3::Form3()
     bauteile->setObjectName(QStringLiteral("bauteile"));
     bauteile->menuAction()->setObjectName(QStringLiteral("bauteile"));
     item(bauteile, QStringLiteral("bauteil"), QStringLiteral("Bauteilwerte"), &Form3::bauteil_Click);
+    item(bauteile, QStringLiteral("spannung"), QStringLiteral("Spannungsteiler"), &Form3::spannung_Click);
     item(bauteile, QStringLiteral("ledvor"), QStringLiteral("LED-Vorwiderstand"), &Form3::ledvor_Click);
 
     // Help stays at the right end, after every calculator.
@@ -139,6 +141,7 @@ void Form3::fre_Click() { common::showModal<Form8>(Position::CentredOverMain, th
 void Form3::koppel_Click() { common::showModal<Form9>(Position::CentredOverMain, this); }
 void Form3::farbe_Click() { common::showModal<Form10>(Position::SystemDefault, this); }
 void Form3::bauteil_Click() { common::showModal<Form11>(Position::CentredOverMain, this); }
+void Form3::spannung_Click() { common::showModal<Form12>(Position::CentredOverMain, this); }
 void Form3::ledvor_Click() { common::showModal<Form13>(Position::CentredOverMain, this); }
 
 void Form3::hilfezu_Click() { common::showHelp(this); }

@@ -29,6 +29,7 @@ public:
     void koppel_Click();
     void farbe_Click();
     void bauteil_Click();
+    void spannung_Click();
     void ledvor_Click();
     void hilfezu_Click();
     void ueber_Click();

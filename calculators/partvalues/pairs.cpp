@@ -3,7 +3,6 @@
 
 #include "pairs.h"
 
-#include "decimal.h"
 #include "partvalues.h"
 
 #include <algorithm>
@@ -29,19 +28,6 @@ struct PartRange {
 
 constexpr PartRange kResistorParts{-2, 7};    // 1 Ohm to 10 MOhm
 constexpr PartRange kCapacitorParts{-14, 10}; // 1 pF to 10 mF
-
-// Every standard value of the series in the range, ascending.
-std::vector<double> standardValues(const common::Series &series, PartRange range)
-{
-    std::vector<double> values;
-    values.reserve(series.hundredths.size() * std::size_t(range.decades) + 1);
-    for (int decade = 0; decade < range.decades; ++decade) {
-        for (const int h : series.hundredths)
-            values.push_back(detail::scaled(h, range.firstExponent + decade));
-    }
-    values.push_back(detail::scaled(100, range.firstExponent + range.decades));
-    return values;
-}
 
 // How two parts combine: added (resistors in series, capacitors in
 // parallel) or through their reciprocals.
@@ -105,7 +91,8 @@ Pairs bestPairs(double value, common::Part part, const common::Series &series)
     if (!(value > 0) || !std::isfinite(value))
         return pairs;
     const bool resistor = part == Part::Resistor;
-    const std::vector<double> values = standardValues(series, resistor ? kResistorParts : kCapacitorParts);
+    const PartRange range = resistor ? kResistorParts : kCapacitorParts;
+    const std::vector<double> values = common::standardValues(series, range.firstExponent, range.decades);
 
     const double smallest = values.front();
     const double largest = values.back();

@@ -183,7 +183,8 @@ xsession_windows=(
     "5|0|Koppel-Kondensator|placed|8250"
     "6|0|Widerstands Farbcode|unplaced|6780"
     "7|1|Bauteilwerte|placed|6690"
-    "7|2|LED-Vorwiderstand|placed|7500"
+    "7|2|Spannungsteiler|placed|7410"
+    "7|3|LED-Vorwiderstand|placed|7500"
 )
 xsession_curve_windows=(
     "1|Kennlinie-Beispiel|placed|8550"

@@ -78,6 +78,7 @@ const std::pair<Qt::Key, Qt::KeyboardModifiers> kSpecialKeys[] = {
 // Where a window shows nothing until a field is filled, the actions start
 // from a filled one, so that they meet results to keep or to empty.
 const QHash<QString, QStringList> kFirstSteps = {
+    {QStringLiteral("Form12"), {QStringLiteral("Text1=12"), QStringLiteral("Text2=5")}},
     {QStringLiteral("Form13"), {QStringLiteral("Text1=12")}},
 };
 
@@ -215,7 +216,8 @@ void RandomInputTest::randomActions()
         if (!qobject_cast<QComboBox *>(edit->parentWidget()))
             lineEdits << edit;
     }
-    // Typing goes into every field that takes it: entry fields, and the plain ones of Bauteilwerte and LED-Vorwiderstand.
+    // Typing goes into every field that takes it: entry fields, and the
+    // plain ones of the parts' windows.
     QList<QLineEdit *> entries = lineEdits;
     entries.removeIf([](const QLineEdit *edit) { return edit->isReadOnly(); });
     QList<QComboBox *> combos;
@@ -229,8 +231,10 @@ void RandomInputTest::randomActions()
     QList<QLabel *> swatches;
     if (window->objectName() == QLatin1String("Form7"))
         swatches = window->findChildren<QLabel *>();
-    // Bauteilwerte and LED-Vorwiderstand show values with units; their own rules check them.
-    const bool numbers = window->objectName() != QLatin1String("Form11") && window->objectName() != QLatin1String("Form13");
+    // The parts' windows show values with units and markings; their own
+    // rules check them.
+    static const QStringList kPartWindows = {QStringLiteral("Form11"), QStringLiteral("Form12"), QStringLiteral("Form13")};
+    const bool numbers = !kPartWindows.contains(window->objectName());
 
     for (int step = 0; step < count; ++step) {
         const QString where = QStringLiteral("seed %1, action %2").arg(seed).arg(step);

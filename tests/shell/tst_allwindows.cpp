@@ -328,6 +328,7 @@ void AllWindowsTest::helpBesideWindow_data()
     QTest::newRow("Koppel-C") << testing::makeWindow<Form9>() << "koppel-c.html" << true;
     QTest::newRow("R-Farbcode") << testing::makeWindow<Form10>() << "r-farbcode.html" << true;
     QTest::newRow("Bauteilwerte") << testing::makeWindow<Form11>() << "bauteilwerte.html" << true;
+    QTest::newRow("Spannungsteiler") << testing::makeWindow<Form12>() << "spannungsteiler.html" << true;
     QTest::newRow("LED-Vorwiderstand") << testing::makeWindow<Form13>() << "led-vorwiderstand.html" << true;
 }
 

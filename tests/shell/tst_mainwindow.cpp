@@ -87,7 +87,7 @@ void MainWindowTest::menuBarOrder()
         return texts;
     };
     QCOMPARE(items(m_form->menuBar()->actions().first()), (QStringList{"RC-Verstärker 1 ", "RC-Verstärker 2 "}));
-    QCOMPARE(items(m_form->menuBar()->actions().at(7)), (QStringList{"Bauteilwerte ", "LED-Vorwiderstand "}));
+    QCOMPARE(items(m_form->menuBar()->actions().at(7)), (QStringList{"Bauteilwerte ", "Spannungsteiler ", "LED-Vorwiderstand "}));
     QCOMPARE(items(m_form->menuBar()->actions().last()), (QStringList{"Hilfe zu Elektronik F1", "Über Elektronik "}));
     // Only "Verstärker", "Bauteile" and "Hilfe" drop down.
     for (const QAction *action : m_form->menuBar()->actions().mid(1).first(6))
@@ -153,6 +153,7 @@ void MainWindowTest::menuOpensWindowModally_data()
     QTest::newRow("Koppel-C") << "koppel" << "Form9" << "Koppel-Kondensator";
     QTest::newRow("R-Farbcode") << "farbe" << "Form10" << "Widerstands Farbcode";
     QTest::newRow("Bauteilwerte") << "bauteil" << "Form11" << "Bauteilwerte";
+    QTest::newRow("Spannungsteiler") << "spannung" << "Form12" << "Spannungsteiler";
     QTest::newRow("LED-Vorwiderstand") << "ledvor" << "Form13" << "LED-Vorwiderstand";
 }
 

@@ -9,6 +9,7 @@
 #include "converterwindow.h"
 #include "couplingcapwindow.h"
 #include "curvewindows.h"
+#include "dividerwindow.h"
 #include "ledresistorwindow.h"
 #include "mainwindow.h"
 #include "ohmslawwindow.h"
@@ -50,6 +51,7 @@ inline void addWindowRows(bool withMainWindow)
     QTest::newRow("Form9 Koppel-Kondensator") << makeWindow<Form9>();
     QTest::newRow("Form10 Widerstands Farbcode") << makeWindow<Form10>();
     QTest::newRow("Form11 Bauteilwerte") << makeWindow<Form11>();
+    QTest::newRow("Form12 Spannungsteiler") << makeWindow<Form12>();
     QTest::newRow("Form13 LED-Vorwiderstand") << makeWindow<Form13>();
     QTest::newRow("einheiten Umrechnung") << makeWindow<converter::Form1>();
 }
