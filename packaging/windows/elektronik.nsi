@@ -3,7 +3,9 @@
 ; The Windows installer, made by scripts/windows/package.sh, which defines
 ; VERSION, STAGE (the folder to install), FILES (its Delete lines for the
 ; uninstaller), LICENSE, ICON and OUTFILE.
-Unicode true
+; A 64-bit installer for the 64-bit programs, which also runs where
+; Windows (or Wine) has no 32-bit part.
+Target amd64-unicode
 !include "MUI2.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Elektronik"
