@@ -55,7 +55,8 @@ mkdir -p "$build"
 # tabletevent: Debian's source leaves out the Wintab header the windows
 # platform plugin needs for it, and a calculator needs no pen tablet.
 # direct2d: not needed; OpenGL stays on, since the windows plugin of this Qt
-# version does not compile without it.
+# version does not compile without it. Without direct2d the windows plugin
+# needs a patch to link (packaging/windows/qt-patches/).
 cmake -S "$src" -B "$build" -G Ninja >&2 \
     -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Release \
