@@ -13,8 +13,9 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 # install them.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 search=()
-for dir in "$cache/qt6-win64/bin" $(bash "$(dirname "$0")/runtime.sh --dirs); do
-    search+=("Z:${dir//\//\\}")
+for dir in "$cache/qt6-win64/bin" $(bash "$(dirname "$0")/runtime.sh" --dirs); do
+    dir=${dir//\//\\}
+    search+=("Z:$dir")
 done
 WINEPATH=$(IFS=';' && echo "${search[*]}")
 export WINEPATH
