@@ -196,8 +196,15 @@ QFont uiFont(Typeface typeface, double points, bool bold)
     QFont font{QStringList{}};
     switch (typeface) {
     case Typeface::SansSerif:
+#ifdef Q_OS_WIN
+        // The typeface the windows were designed in. Every Windows has it
+        // as Microsoft Sans Serif, its TrueType successor of the same widths.
+        font.setFamilies(installedFamily({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("MS Sans Serif"),
+                                          QStringLiteral("Arial")}));
+#else
         font.setFamilies(installedFamily({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow"),
                                           QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}));
+#endif
         break;
     case Typeface::Arial:
         font.setFamilies(installedFamily({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}));

@@ -5,7 +5,9 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#ifndef ELEKTRONIK_PICTURES_AS_PNG
 #include <QSvgRenderer>
+#endif
 
 namespace common {
 
@@ -18,8 +20,6 @@ Picture::Picture(const QString &objectName, const QString &resource, const QStri
     setAccessibleName(description);
 }
 
-Picture::~Picture() = default;
-
 void Picture::setClickable(bool clickable)
 {
     m_clickable = clickable;
@@ -30,16 +30,27 @@ void Picture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (m_resource.endsWith(QLatin1String(".svg"))) {
+    const bool drawing = m_resource.endsWith(QLatin1String(".svg"));
+#ifndef ELEKTRONIK_PICTURES_AS_PNG
+    if (drawing) {
         if (!m_svg)
-            m_svg = std::make_unique<QSvgRenderer>(m_resource);
+            m_svg = new QSvgRenderer(m_resource, this);
         m_svg->setAspectRatioMode(Qt::IgnoreAspectRatio);
         m_svg->render(&painter, QRectF(rect()));
         return;
     }
+#endif
     if (m_raster.isNull())
-        m_raster.load(m_resource);
-    painter.drawPixmap(rect(), m_raster);
+        m_raster.load(m_resource, drawing ? "png" : nullptr);
+    // Scaled once per size: a smooth scale averages the pixels it drops,
+    // where drawing a much larger pixmap would only sample them.
+    const qreal ratio = devicePixelRatioF();
+    const QSize device = (QSizeF(size()) * ratio).toSize();
+    if (m_shown.size() != device && !m_raster.isNull()) {
+        m_shown = m_raster.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_shown.setDevicePixelRatio(ratio);
+    }
+    painter.drawPixmap(rect(), m_shown);
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent *event)

@@ -5,15 +5,15 @@
 
 #include <QWidget>
 
-#include <memory>
-
 class QSvgRenderer;
 
 namespace common {
 
 // A picture from the program's resources, drawn stretched to the widget.
 // SVG pictures are rendered at the size shown, so they stay sharp on any
-// screen; nothing is decoded before the picture is first painted.
+// screen; nothing is decoded before the picture is first painted. A build
+// without QtSvg holds each drawing as a PNG of three times its size under
+// the drawing's name, scaled down smoothly to the size shown.
 // A clickable picture emits clicked() on a left click.
 class Picture : public QWidget
 {
@@ -22,7 +22,6 @@ class Picture : public QWidget
 public:
     Picture(const QString &objectName, const QString &resource, const QString &description,
             QWidget *parent);
-    ~Picture() override;
 
     void setClickable(bool clickable);
 
@@ -36,8 +35,9 @@ protected:
 private:
     QString m_resource;
     bool m_clickable = false;
-    std::unique_ptr<QSvgRenderer> m_svg;
+    QSvgRenderer *m_svg = nullptr; // a child, made at the first paint
     QPixmap m_raster;
+    QPixmap m_shown; // m_raster at the size shown, in device pixels
 };
 
 } // namespace common

@@ -6,6 +6,7 @@
 #include "numbers.h"
 #include "units.h"
 
+#include <QLocale>
 #include <QTest>
 
 #include <cmath>
@@ -36,6 +37,7 @@ private slots:
     void colourNumbers();
     void twips_data();
     void twips();
+    void systemLocaleNamed();
 };
 
 void NumbersTest::readsNumbers_data()
@@ -265,6 +267,21 @@ void NumbersTest::twips()
     QFETCH(int, twips);
     QFETCH(int, pixels);
     QCOMPARE(common::twipsToPixels(twips), pixels);
+}
+
+// The rows above hold whatever the system's locale is. Where a run names
+// the locale it set up (the Windows tests, under an English Windows), this
+// confirms the rows ran under it, with its own separators.
+void NumbersTest::systemLocaleNamed()
+{
+    const QString named = qEnvironmentVariable("ELEKTRONIK_SYSTEM_LOCALE");
+    if (named.isEmpty())
+        QSKIP("this run names no system locale");
+    const QLocale system = QLocale::system();
+    QCOMPARE(system.name(), named);
+    QCOMPARE(system.decimalPoint(), QStringLiteral("."));
+    QCOMPARE(format(1234.5, u"#,##0.00"), QStringLiteral("1.234,50"));
+    QCOMPARE(number(u"1.234,5").value_or(0), 1234.5);
 }
 
 QTEST_GUILESS_MAIN(NumbersTest)

@@ -16,7 +16,11 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#ifdef ELEKTRONIK_PICTURES_AS_PNG
+#include <QImageReader>
+#else
 #include <QSvgRenderer>
+#endif
 #include <QTest>
 
 #include <memory>
@@ -62,6 +66,18 @@ QStringList resultsOf(const QString &window)
 QString hintOf(const char *e12, const char *e24, const char *e96)
 {
     return QString::fromUtf8("Nächste Normwerte:\nE12: %1 kOhm\nE24: %2 kOhm\nE96: %3 kOhm").arg(e12, e24, e96);
+}
+
+// The size a drawing was made at; empty when it cannot be read. A build
+// without QtSvg holds it rendered at three times that size.
+QSize drawingSize(const QString &resource)
+{
+#ifdef ELEKTRONIK_PICTURES_AS_PNG
+    return QImageReader(resource, "png").size() / 3;
+#else
+    const QSvgRenderer drawing(resource);
+    return drawing.isValid() ? drawing.defaultSize() : QSize();
+#endif
 }
 
 } // namespace
@@ -123,9 +139,7 @@ void AmplifierWindowsTest::opening()
     QCOMPARE(child<QComboBox>(form.get(), u"Combo4"_s)->currentText(), u"mA"_s);
     QCOMPARE(child<QComboBox>(form.get(), u"Combo5"_s)->currentText(), QString::fromUtf8("µA"));
     QCOMPARE(child<QComboBox>(form.get(), u"Combo6"_s)->currentText(), u"2"_s);
-    QSvgRenderer picture(circuit);
-    QVERIFY(picture.isValid());
-    QCOMPARE(picture.defaultSize(), circuitSize);
+    QCOMPARE(drawingSize(circuit), circuitSize);
 }
 
 void AmplifierWindowsTest::calculates_data()
@@ -410,9 +424,7 @@ void AmplifierWindowsTest::curveWindows()
     QCOMPARE(form->client()->size(), client);
     QCOMPARE(testing::child<QWidget>(form.get(), "Image1")->geometry(), picture);
     QVERIFY(!testing::child<QWidget>(form.get(), "Image1")->accessibleName().isEmpty());
-    QSvgRenderer diagram(u":/amplifier/kennlinie.svg"_s);
-    QVERIFY(diagram.isValid());
-    QCOMPARE(diagram.defaultSize(), QSize(889, 663));
+    QCOMPARE(drawingSize(u":/amplifier/kennlinie.svg"_s), QSize(889, 663));
     if (first) {
         auto *hint = testing::child<QLabel>(form.get(), "Label1");
         QCOMPARE(hint->text(), QStringLiteral("Bitte die entsprechende Kennlinie einsehen!"));
