@@ -64,12 +64,12 @@ QStringView unitOf(Task task)
 // The circuit of the chosen task with R1 and R2 where they sit and their
 // values beside them, so that they cannot be swapped; its accessible
 // description says the same in words.
-class CircuitPicture : public QWidget
+class DividerPicture : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit CircuitPicture(QWidget *parent)
+    explicit DividerPicture(QWidget *parent)
         : QWidget(parent)
     {
         setObjectName(QStringLiteral("Picture1"));
@@ -342,7 +342,7 @@ Form12::Form12()
     left->addStretch();
 
     // The drawing, the best choices, and the selected and own values.
-    m_picture = new CircuitPicture(area);
+    m_picture = new DividerPicture(area);
     right->addWidget(m_picture, 0, Qt::AlignHCenter);
     m_table = new QTableWidget(int(divider::kBestCount) + 1, int(kColumns.size()), area);
     m_table->setObjectName(QStringLiteral("Table1"));

@@ -9,7 +9,7 @@
 #include <array>
 #include <vector>
 
-class CircuitPicture;
+class DividerPicture;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -72,7 +72,7 @@ private:
     QLineEdit *m_ownR1;
     QLineEdit *m_ownR2;
     QLabel *m_message;
-    CircuitPicture *m_picture;
+    DividerPicture *m_picture;
     QTableWidget *m_table;
     QLineEdit *m_selectedResult;
     QLineEdit *m_selectedRange;

@@ -65,12 +65,12 @@ constexpr int kMostDrawn = 4;
 // The circuit: the supply, the resistor with its value, the LEDs of one
 // string, and "× m" around the string where there are several, each with
 // its own resistor. Its accessible description says the same in words.
-class CircuitPicture : public QWidget
+class LedCircuitPicture : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit CircuitPicture(QWidget *parent)
+    explicit LedCircuitPicture(QWidget *parent)
         : QWidget(parent)
     {
         setObjectName(QStringLiteral("Picture1"));
@@ -280,7 +280,7 @@ Form13::Form13()
     addRow(inputBox, inputs, u"Reihe", m_series);
     inputs->setColumnStretch(1, 1);
 
-    m_picture = new CircuitPicture(area);
+    m_picture = new LedCircuitPicture(area);
     left->addWidget(m_picture);
     left->addStretch();
 

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-class CircuitPicture;
+class LedCircuitPicture;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -47,5 +47,5 @@ private:
     QComboBox *m_series;
     std::vector<QLineEdit *> m_results; // in the order of kResultCaptions
     QLabel *m_message;
-    CircuitPicture *m_picture;
+    LedCircuitPicture *m_picture;
 };
