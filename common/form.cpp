@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QChildEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,6 +33,17 @@ namespace {
 // itself; for a font of one family it asks only when a glyph is missing.
 QStringList installedFamily(const QStringList &families)
 {
+#ifdef Q_OS_WIN
+    // Windows has no Liberation Sans Narrow, and its MS Sans Serif is too
+    // wide for some captions: the programs bring the font beside them.
+    static const bool bundledAdded = [] {
+        const QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+        for (const QString &file : dir.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+            QFontDatabase::addApplicationFont(dir.filePath(file));
+        return true;
+    }();
+    Q_UNUSED(bundledAdded)
+#endif
     const QStringList installed = QFontDatabase::families();
     for (const QString &family : families) {
         // A family with fonts from several foundries is listed once for each
@@ -196,15 +209,8 @@ QFont uiFont(Typeface typeface, double points, bool bold)
     QFont font{QStringList{}};
     switch (typeface) {
     case Typeface::SansSerif:
-#ifdef Q_OS_WIN
-        // The typeface the windows were designed in. Every Windows has it
-        // as Microsoft Sans Serif, its TrueType successor of the same widths.
-        font.setFamilies(installedFamily({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("MS Sans Serif"),
-                                          QStringLiteral("Arial")}));
-#else
         font.setFamilies(installedFamily({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow"),
                                           QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}));
-#endif
         break;
     case Typeface::Arial:
         font.setFamilies(installedFamily({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}));

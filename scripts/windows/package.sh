@@ -27,6 +27,13 @@ for plugin in platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/
     cp "$qt/plugins/$plugin" "$stage/$plugin"
 done
 
+# Liberation Sans Narrow, the windows' main typeface, which Windows lacks;
+# the programs load it from here.
+mkdir -p "$stage/fonts"
+cp /usr/share/fonts/truetype/liberation/LiberationSansNarrow-Regular.ttf \
+   /usr/share/fonts/truetype/liberation/LiberationSansNarrow-Bold.ttf "$stage/fonts/"
+sed 's/$/\r/' /usr/share/doc/fonts-liberation/copyright >"$stage/fonts/Lizenz-Liberation.txt"
+
 # Every DLL these need from Qt or the MinGW runtime, and what those need in
 # turn; Windows' own DLLs are found nowhere here and stay out.
 mapfile -t search < <(echo "$qt/bin"; bash "$repo/scripts/windows/runtime.sh" --dirs)

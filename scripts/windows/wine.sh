@@ -12,6 +12,13 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono and no Gecko: nothing here needs them, and Wine would offer to
 # install them.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+# Wine hands no variable named QT_* on to Windows programs, and Windows
+# looks names up whatever their case: they go on under lower-case names.
+for name in $(compgen -e); do
+    case $name in
+    QT_*) export "${name,,}=${!name}" ;;
+    esac
+done
 search=()
 for dir in "$cache/qt6-win64/bin" $(bash "$(dirname "$0")/runtime.sh" --dirs); do
     dir=${dir//\//\\}

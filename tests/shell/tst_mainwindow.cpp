@@ -17,12 +17,17 @@
 #include <QPointer>
 #include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
 #include <algorithm>
 #include <csignal>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -230,12 +235,17 @@ void MainWindowTest::animationFitsScreen()
 void MainWindowTest::startsConverter()
 {
     const QString binDir = qEnvironmentVariable("ELEKTRONIK_BIN_DIR");
-    QVERIFY(QFileInfo::exists(binDir + QStringLiteral("/einheiten")));
+    QVERIFY(!QStandardPaths::findExecutable(QStringLiteral("einheiten"), {binDir}).isEmpty());
     const auto pid = startConverter({binDir});
     QVERIFY(pid.has_value());
     QVERIFY(*pid > 0);
 #ifdef Q_OS_UNIX
     ::kill(pid_t(*pid), SIGTERM);
+#elif defined(Q_OS_WIN)
+    if (const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, DWORD(*pid))) {
+        TerminateProcess(process, 0);
+        CloseHandle(process);
+    }
 #endif
 }
 
