@@ -3,6 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Windows packages under Wine on a private X server, as a user
 # would meet them:
+# - both programs are window programs with their icon and version;
 # - the zip, unpacked into an empty folder, runs on its own files with the
 #   real windows platform: the main window appears with its title,
 #   "Frequenz-Wellenlänge" opens from the menu and computes from typed
@@ -49,9 +50,21 @@ clipboard_holds() {
     printf '%s' "$1" | cmp -s - "$work/clipboard"
 }
 
-xsession_start "$work"
 unzip -q "$zip" -d "$work/unpacked"
 program_dir="$work/unpacked/elektronik-$version-win64"
+
+# Each program: a window program (no console), with its icon and version.
+for exe in elektronik.exe einheiten.exe; do
+    x86_64-w64-mingw32-objdump -p "$program_dir/$exe" | grep -q '^Subsystem.*(Windows GUI)' \
+        || fail "$exe would open a console window"
+    wrestool -l --type=14 --name=IDI_ICON1 "$program_dir/$exe" | grep -q group_icon || fail "$exe has no icon"
+    strings=$(wrestool -x --raw --type=16 "$program_dir/$exe" | tr -d '\000')
+    grep -aq "ProductNameElektronik" <<<"$strings" && grep -aq "FileVersion$version" <<<"$strings" \
+        || fail "$exe has no version resource naming Elektronik $version"
+done
+echo "both programs: window programs with icon and version $version"
+
+xsession_start "$work"
 (cd "$program_dir" && exec wine elektronik.exe) >"$work/wine.log" 2>&1 &
 xsession_track $!
 
