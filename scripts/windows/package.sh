@@ -6,7 +6,7 @@
 #   elektronik-<version>-setup.exe     installer with Start-menu entries and
 #                                      an uninstaller
 # Both hold the two programs, the Qt DLLs and plugins they load, the MinGW
-# runtime, the licence and "Liesmich.txt".
+# runtime, the licences and "Liesmich.txt".
 # Usage: package.sh <Windows build folder> <Qt for Windows prefix>
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/../.." && pwd)
@@ -32,7 +32,6 @@ done
 mkdir -p "$stage/fonts"
 cp /usr/share/fonts/truetype/liberation/LiberationSansNarrow-Regular.ttf \
    /usr/share/fonts/truetype/liberation/LiberationSansNarrow-Bold.ttf "$stage/fonts/"
-sed 's/$/\r/' /usr/share/doc/fonts-liberation/copyright >"$stage/fonts/Lizenz-Liberation.txt"
 
 # Every DLL these need from Qt or the MinGW runtime, and what those need in
 # turn; Windows' own DLLs are found nowhere here and stay out.
@@ -57,7 +56,15 @@ while [ ${#pending[@]} -gt 0 ]; do
 done
 
 # Windows' own line ends, so that Notepad shows the lines.
-sed 's/$/\r/' "$repo/LICENSES/GPL-3.0-or-later.txt" >"$stage/Lizenz.txt"
+crlf() { sed 's/$/\r/' "$1" >"$2"; }
+crlf "$repo/LICENSES/GPL-3.0-or-later.txt" "$stage/Lizenz.txt"
+# The licences of what comes with the programs: Qt's, the font's, and the
+# GCC runtime's and MinGW-w64's as Debian records them.
+mkdir -p "$stage/Lizenzen"
+crlf "$(dirname "$qt")/src/qtbase/LICENSES/LGPL-3.0-only.txt" "$stage/Lizenzen/Qt-LGPL-3.0.txt"
+crlf /usr/share/doc/fonts-liberation/copyright "$stage/Lizenzen/Liberation-Schriften.txt"
+crlf /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/Lizenzen/GCC-Laufzeit.txt"
+crlf /usr/share/doc/mingw-w64-common/copyright "$stage/Lizenzen/MinGW-w64.txt"
 sed "s/@VERSION@/$version/; s/\$/\r/" "$repo/packaging/windows/Liesmich.txt" >"$stage/Liesmich.txt"
 
 (cd "$out" && zip -q -r -X "$name.zip" "$name")
