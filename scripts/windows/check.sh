@@ -55,9 +55,10 @@ program_dir="$work/unpacked/elektronik-$version-win64"
 
 # Each program: a window program (no console), with its icon and version.
 for exe in elektronik.exe einheiten.exe; do
-    x86_64-w64-mingw32-objdump -p "$program_dir/$exe" | grep -q '^Subsystem.*(Windows GUI)' \
-        || fail "$exe would open a console window"
-    wrestool -l --type=14 --name=IDI_ICON1 "$program_dir/$exe" | grep -q group_icon || fail "$exe has no icon"
+    headers=$(x86_64-w64-mingw32-objdump -p "$program_dir/$exe")
+    grep -q '^Subsystem.*(Windows GUI)' <<<"$headers" || fail "$exe would open a console window"
+    icons=$(wrestool -l --type=14 --name=IDI_ICON1 "$program_dir/$exe")
+    grep -q group_icon <<<"$icons" || fail "$exe has no icon"
     strings=$(wrestool -x --raw --type=16 "$program_dir/$exe" | tr -d '\000')
     grep -aq "ProductNameElektronik" <<<"$strings" && grep -aq "FileVersion$version" <<<"$strings" \
         || fail "$exe has no version resource naming Elektronik $version"
