@@ -55,6 +55,9 @@ while [ ${#pending[@]} -gt 0 ]; do
     done < <(x86_64-w64-mingw32-objdump -p "$file" | sed -n 's/^\s*DLL Name: //p')
 done
 
+# No debugging symbols: they would triple the download.
+find "$stage" -name '*.dll' -o -name '*.exe' | xargs x86_64-w64-mingw32-strip --strip-unneeded
+
 # Windows' own line ends, so that Notepad shows the lines.
 crlf() { sed 's/$/\r/' "$1" >"$2"; }
 crlf "$repo/LICENSES/GPL-3.0-or-later.txt" "$stage/Lizenz.txt"
