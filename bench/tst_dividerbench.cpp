@@ -30,6 +30,8 @@ private slots:
 
 namespace {
 
+constexpr auto kTenths = partvalues::QuantityStyle::Tenths;
+
 divider::Request request(const common::Series &series, bool three)
 {
     divider::Request q;
@@ -95,14 +97,16 @@ void DividerBench::change()
         if (found.three)
             rows.push_back(*found.three);
         for (const divider::Choice &c : rows) {
-            produced += c.r1.text().size() + c.r2.text().size() + divider::formatQuantity(c.result, u"V").size()
+            produced += c.r1.text().size() + c.r2.text().size()
+                        + partvalues::formatQuantity(c.result, u"V", kTenths).size()
                         + partvalues::formatDeviation(c.deviation).size()
-                        + divider::formatQuantity(*c.current, u"A").size()
-                        + divider::formatQuantity(*c.powerR1, u"W").size()
-                        + divider::formatQuantity(*c.powerR2, u"W").size();
+                        + partvalues::formatQuantity(*c.current, u"A", kTenths).size()
+                        + partvalues::formatQuantity(*c.powerR1, u"W", kTenths).size()
+                        + partvalues::formatQuantity(*c.powerR2, u"W", kTenths).size();
         }
         const divider::Range range = divider::worstCase(request, rows.front());
-        produced += divider::formatQuantity(range.lowest, u"V").size() + divider::formatQuantity(range.highest, u"V").size();
+        produced += partvalues::formatQuantity(range.lowest, u"V", kTenths).size()
+                    + partvalues::formatQuantity(range.highest, u"V", kTenths).size();
     }
     QVERIFY(produced > 0);
 }

@@ -3,10 +3,7 @@
 
 #include "divider.h"
 
-#include "numbers.h"
 #include "partvalues.h"
-
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -223,19 +220,6 @@ private:
     std::vector<Ranked> m_rows;
 };
 
-// Digits of a rounded value, as common::format writes them, without
-// trailing zeros after the comma.
-QString withoutTrailingZeros(QString text)
-{
-    if (text.contains(u',')) {
-        while (text.endsWith(u'0'))
-            text.chop(1);
-        if (text.endsWith(u','))
-            text.chop(1);
-    }
-    return text;
-}
-
 } // namespace
 
 double Leg::value() const
@@ -389,63 +373,6 @@ Choices search(const Request &q)
             found.three = choice(better);
     }
     return found;
-}
-
-QString formatQuantity(double value, QStringView unit)
-{
-    if (!std::isfinite(value))
-        return {};
-    struct Prefix {
-        QStringView name;
-        int exponent;
-    };
-    static constexpr std::array<Prefix, 3> kPrefixes{{{u"\u00B5", -6}, {u"m", -3}, {u"", 0}}};
-    const QString suffix = unit.isEmpty() ? QString() : u' ' + unit.toString();
-    // A gain has no prefix; the rest takes the largest in which the value
-    // is at least 0,1 ("0,3871 mA"), and moves up where the rounded value
-    // reaches 0,1 of the next one (99,996 mV is 0,1 V).
-    std::size_t prefix = unit.isEmpty() || value == 0 ? kPrefixes.size() - 1 : 0;
-    while (prefix + 1 < kPrefixes.size() && std::abs(value) >= std::pow(10.0, kPrefixes[prefix + 1].exponent - 1))
-        ++prefix;
-    for (;; ++prefix) {
-        const double scaled = value / std::pow(10.0, kPrefixes[prefix].exponent);
-        const int magnitude = scaled == 0 ? 0 : int(std::floor(std::log10(std::abs(scaled))));
-        const int decimals = std::max(0, 3 - magnitude);
-        const QString pattern = decimals > 0 ? QStringLiteral("0.") + QString(decimals, u'0') : QStringLiteral("0");
-        const QString digits = withoutTrailingZeros(common::format(scaled, pattern));
-        const bool reachesNext = std::abs(common::number(digits).value_or(0)) >= 100;
-        if (!reachesNext || prefix + 1 == kPrefixes.size()) {
-            QString text = digits;
-            if (text.startsWith(u'-'))
-                text.replace(0, 1, u'\u2212');
-            return text + (kPrefixes[prefix].name.isEmpty() ? suffix : u' ' + kPrefixes[prefix].name.toString() + unit.toString());
-        }
-    }
-}
-
-std::optional<double> readQuantity(QStringView text, QStringView unit)
-{
-    static const QRegularExpression pattern(
-        QStringLiteral("^([-+\u2212]?) *([0-9.,]+) *([pnu\u00B5\u03BCmkM]?) *([A-Za-z]*)$"));
-    const QRegularExpressionMatch m = pattern.match(text.trimmed());
-    if (!m.hasMatch() || (!m.capturedView(4).isEmpty() && m.capturedView(4).compare(unit, Qt::CaseInsensitive) != 0))
-        return {};
-    // The digits as "Bauteilwerte" reads a plain number, with its rules
-    // for a full stop; the prefix and sign are this field's.
-    const partvalues::Readings digits = partvalues::read(m.capturedView(2), Part::Resistor);
-    if (digits.readings.empty() || digits.readings.front().kind != partvalues::Kind::Number)
-        return {};
-    static constexpr std::array<std::pair<char16_t, int>, 8> kExponents{{
-        {u'p', -12}, {u'n', -9}, {u'u', -6}, {u'\u00B5', -6}, {u'\u03BC', -6}, {u'm', -3}, {u'k', 3}, {u'M', 6}}};
-    int exponent = 0;
-    for (const auto &[letter, e] : kExponents) {
-        if (m.capturedView(3) == QStringView(&letter, 1))
-            exponent = e;
-    }
-    const double sign = m.capturedView(1).isEmpty() || m.capturedView(1) == u"+" ? 1 : -1;
-    // Through exact powers of ten, so that 50 µ is the double nearest 5e-5.
-    const double value = digits.readings.front().value;
-    return sign * (exponent >= 0 ? value * std::pow(10.0, exponent) : value / std::pow(10.0, -exponent));
 }
 
 std::optional<double> readResistance(QStringView text)

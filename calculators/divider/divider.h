@@ -117,17 +117,6 @@ struct Choices {
 // 13 kOhm (5,032 V, +0,65 %), then 51 kOhm / 36 kOhm (4,966 V, −0,69 %).
 Choices search(const Request &request);
 
-// A value with at most 4 significant digits in V, mV or µV, in A, mA or
-// µA, or in W, mW or µW, decimal comma, no trailing zeros, rounded half
-// away from zero from its decimal value: "5,032 V", "0,3871 mA".
-// `unit` is "V", "A" or "W"; an empty unit writes a plain number ("4,704").
-QString formatQuantity(double value, QStringView unit);
-
-// Reads a field: the program's number grammar with an optional sign, an
-// optional prefix (p, n, µ or u, m, k, M) and the unit, "3,3 V", "-12",
-// "50 µA", "0,5m". Empty when the text is no such value or is blank.
-std::optional<double> readQuantity(QStringView text, QStringView unit);
-
 // Reads a resistance as "Bauteilwerte" does ("4,7k", "10 kOhm", "4K7"),
 // its most likely reading. Empty when the text has none or is blank.
 std::optional<double> readResistance(QStringView text);

@@ -26,6 +26,9 @@ namespace {
 using divider::Request;
 using divider::Task;
 
+// Quantities in the largest unit in which they reach 0,1, signed.
+constexpr auto kStyle = partvalues::QuantityStyle::Tenths;
+
 constexpr quint32 kBackground = 0xBEDEFF; // RGB 255, 222, 190, apricot
 constexpr int kMaxInput = 30;
 
@@ -452,13 +455,13 @@ void Form12::search()
     const auto read = [](Kind kind, const QString &text) {
         switch (kind) {
         case Kind::Voltage:
-            return divider::readQuantity(text, u"V");
+            return partvalues::readQuantity(text, u"V", kStyle);
         case Kind::Current:
-            return divider::readQuantity(text, u"A");
+            return partvalues::readQuantity(text, u"A", kStyle);
         case Kind::Resistance:
             return divider::readResistance(text);
         case Kind::Gain:
-            return divider::readQuantity(text, u"");
+            return partvalues::readQuantity(text, u"", kStyle);
         }
         Q_UNREACHABLE();
     };
@@ -512,13 +515,13 @@ void Form12::search()
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const divider::Choice &c = m_rows[i];
         const auto power = [](std::optional<double> value) {
-            return value ? divider::formatQuantity(*value, u"W") : QString();
+            return value ? partvalues::formatQuantity(*value, u"W", kStyle) : QString();
         };
         const QStringList cells{c.r1.text(),
                                 c.r2.text(),
-                                divider::formatQuantity(c.result, unit),
+                                partvalues::formatQuantity(c.result, unit, kStyle),
                                 partvalues::formatDeviation(c.deviation),
-                                c.current ? divider::formatQuantity(*c.current, u"A") : QString(),
+                                c.current ? partvalues::formatQuantity(*c.current, u"A", kStyle) : QString(),
                                 power(c.powerR1),
                                 power(c.powerR2)};
         for (int column = 0; column < cells.size(); ++column) {
@@ -552,11 +555,11 @@ void Form12::showSelected()
     const divider::Choice &c = m_rows[std::size_t(row)];
     const QStringView unit = unitOf(m_request->task);
     m_picture->show(m_request->task, c.r1.text(), c.r2.text(), m_request->load.has_value());
-    m_selectedResult->setText(divider::formatQuantity(c.result, unit) + QStringLiteral(" (")
+    m_selectedResult->setText(partvalues::formatQuantity(c.result, unit, kStyle) + QStringLiteral(" (")
                               + partvalues::formatDeviation(c.deviation) + u')');
     const divider::Range range = divider::worstCase(*m_request, c);
-    m_selectedRange->setText(divider::formatQuantity(range.lowest, unit) + QStringLiteral(" bis ")
-                             + divider::formatQuantity(range.highest, unit));
+    m_selectedRange->setText(partvalues::formatQuantity(range.lowest, unit, kStyle) + QStringLiteral(" bis ")
+                             + partvalues::formatQuantity(range.highest, unit, kStyle));
 }
 
 void Form12::showOwn()
@@ -567,16 +570,16 @@ void Form12::showOwn()
         return;
     const divider::Choice c = divider::choiceOf(*m_request, {*r1, {}, false}, {*r2, {}, false});
     const QStringView unit = unitOf(m_request->task);
-    m_ownResult->setText(divider::formatQuantity(c.result, unit) + QStringLiteral(" (")
+    m_ownResult->setText(partvalues::formatQuantity(c.result, unit, kStyle) + QStringLiteral(" (")
                          + partvalues::formatDeviation(c.deviation) + u')');
     if (c.current) {
-        m_ownCurrent->setText(divider::formatQuantity(*c.current, u"A"));
-        m_ownPower->setText(divider::formatQuantity(*c.powerR1, u"W") + QStringLiteral(", ")
-                            + divider::formatQuantity(*c.powerR2, u"W"));
+        m_ownCurrent->setText(partvalues::formatQuantity(*c.current, u"A", kStyle));
+        m_ownPower->setText(partvalues::formatQuantity(*c.powerR1, u"W", kStyle) + QStringLiteral(", ")
+                            + partvalues::formatQuantity(*c.powerR2, u"W", kStyle));
     }
     const divider::Range range = divider::worstCase(*m_request, c);
-    m_ownRange->setText(divider::formatQuantity(range.lowest, unit) + QStringLiteral(" bis ")
-                        + divider::formatQuantity(range.highest, unit));
+    m_ownRange->setText(partvalues::formatQuantity(range.lowest, unit, kStyle) + QStringLiteral(" bis ")
+                        + partvalues::formatQuantity(range.highest, unit, kStyle));
 }
 
 void Form12::emptyResults()

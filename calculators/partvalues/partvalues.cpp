@@ -826,7 +826,7 @@ std::vector<Neighbours> neighbours(double value, common::Part part)
     return result;
 }
 
-std::optional<double> readQuantity(QStringView text, QStringView unit)
+std::optional<double> readQuantity(QStringView text, QStringView unit, QuantityStyle style)
 {
     static const QRegularExpression quantity(
         QStringLiteral("^([-+\u2212]?) *([0-9.,]*[0-9][0-9.,]*) *([pnu\u00B5mkMG]?) *(\\S*)$"));
@@ -839,32 +839,56 @@ std::optional<double> readQuantity(QStringView text, QStringView unit)
     const QRegularExpressionMatch m = quantity.match(t);
     if (!m.hasMatch() || (!m.capturedView(4).isEmpty() && m.capturedView(4).compare(unit, Qt::CaseInsensitive) != 0))
         return {};
+    const bool tenths = style == QuantityStyle::Tenths;
     int exponent = 0;
     if (const QString prefix = m.captured(3); !prefix.isEmpty()) {
         const auto *row = std::find_if(std::begin(kQuantityPrefixes), std::end(kQuantityPrefixes),
                                        [&prefix](const Unit &u) { return u.name == prefix; });
         exponent = row->exponent;
     }
+    if (tenths && exponent > 6)
+        return {};
     const bool negative = !m.capturedView(1).isEmpty() && m.capturedView(1) != u"+";
     for (const Mantissa &mantissa : mantissas(m.capturedView(2))) {
+        const std::optional<double> digits = valueOf(mantissa.german, 0);
+        if (!digits || (tenths && !inRange(*digits, Part::Resistor)))
+            continue;
         if (const std::optional<double> value = valueOf(mantissa.german, exponent))
             return negative ? -*value : *value;
     }
     return {};
 }
 
-QString formatQuantity(double value, QStringView unit)
+QString formatQuantity(double value, QStringView unit, QuantityStyle style)
 {
-    if (!(value >= 0) || !std::isfinite(value))
+    const bool tenths = style == QuantityStyle::Tenths;
+    if (!std::isfinite(value) || (value < 0 && !tenths))
         return {};
     const QString u = unit.toString();
     const std::array<QString, 6> names{u'n' + u, u'\u00B5' + u, u'm' + u, u, u'k' + u, u'M' + u};
-    const std::array<Unit, 6> units{{{names[0], -9}, {names[1], -6}, {names[2], -3}, {names[3], 0}, {names[4], 3},
-                                     {names[5], 6}}};
-    if (value == 0)
-        return common::writtenInUnit(u"0", 0, std::span<const Unit>(units).subspan(3));
-    const Digits d = digitsOf(value, 4);
-    return common::writtenInUnit(d.digits, d.exponent, units);
+    const std::array<Unit, 6> all{{{names[0], -9}, {names[1], -6}, {names[2], -3}, {names[3], 0}, {names[4], 3},
+                                   {names[5], 6}}};
+    // A plain number takes no prefix; Tenths only µ and m.
+    const std::span<const Unit> units = unit.isEmpty() ? std::span<const Unit>(all).subspan(3, 1)
+                                        : tenths        ? std::span<const Unit>(all).subspan(1, 3)
+                                                        : std::span<const Unit>(all);
+    // Tenths moves up a unit from 0,1 of it, so from a first digit one
+    // place lower; zero takes the unit itself.
+    const int shift = tenths ? 1 : 0;
+    Unit chosen = all[3];
+    Digits d{QStringLiteral("0"), 0};
+    if (value != 0) {
+        d = digitsOf(std::abs(value), 4);
+        chosen = unitFor(d.exponent + shift, units);
+        // Digits before the comma are never rounded away: 12345 V.
+        const int whole = int(std::floor(std::log10(std::abs(value)))) - chosen.exponent + 1;
+        if (whole > 4)
+            d = digitsOf(std::abs(value), whole);
+    }
+    QString text = common::writtenInUnit(d.digits, d.exponent, std::span<const Unit>(&chosen, 1));
+    if (chosen.name.isEmpty())
+        text.chop(1); // the space before no unit
+    return value < 0 ? u'\u2212' + text : text;
 }
 
 } // namespace partvalues

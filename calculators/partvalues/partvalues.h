@@ -169,18 +169,32 @@ struct Neighbours {
 // 0,01 pF to 10000 F) and for 0 Ohm.
 std::vector<Neighbours> neighbours(double value, common::Part part);
 
+// How a field reads and writes its quantities.
+enum class QuantityStyle {
+    // The prefix of the usual engineering steps of 1000 (n µ m, none, k M
+    // when written; p to G when read); negative values are not written.
+    Engineering,
+    // µ, m or none, the largest in which the value is at least 0,1
+    // ("0,3871 mA", "0,1028 W"), signed; an empty unit is a plain number
+    // ("4,704"). Read with the prefixes p to M and digits of 0 or 0,001 to
+    // 10^12 before the prefix, as read() takes a resistor's value.
+    Tenths,
+};
+
 // A quantity other than a part's value, such as a voltage or a current: a
 // number as read() takes it (decimal comma, thousands points; "4.5" with
 // the point typed the English way), an optional sign, an optional prefix
 // (p n µ u m k M G) and optionally the unit, its case free: "12", "4,5 V",
 // "20 mA", "0,02 A", "-5 V". Where a full stop could be either, the
 // thousands point wins, as it does in read(). Empty for any other text.
-std::optional<double> readQuantity(QStringView text, QStringView unit);
+std::optional<double> readQuantity(QStringView text, QStringView unit,
+                                   QuantityStyle style = QuantityStyle::Engineering);
 
-// A quantity with at most 4 significant digits, rounded as formatValue()
-// rounds, in the unit with the prefix that suits it (n µ m none k M):
-// "9,091 mA", "27,27 mW", "14,4 V", "0 A". Empty for negative or
-// non-finite values.
-QString formatQuantity(double value, QStringView unit);
+// A quantity with at most 4 significant digits (more only where its
+// integer part in the largest unit has them: "12345 V"), rounded as
+// formatValue() rounds, with the prefix `style` gives: "9,091 mA",
+// "27,27 mW", "14,4 V", "0 A"; "0,3871 mA", "−3,3 V" as Tenths. Empty for
+// non-finite values, and for negative ones as Engineering.
+QString formatQuantity(double value, QStringView unit, QuantityStyle style = QuantityStyle::Engineering);
 
 } // namespace partvalues

@@ -15,6 +15,8 @@ Q_DECLARE_METATYPE(Request)
 
 namespace {
 
+constexpr auto kTenths = partvalues::QuantityStyle::Tenths;
+
 Request divide(double input, double output, common::Series series = common::kSeriesE24)
 {
     Request q;
@@ -44,8 +46,8 @@ Request regulate(double output)
 
 QString rowText(const divider::Choice &c)
 {
-    return c.r1.text() + QStringLiteral(" / ") + c.r2.text() + QStringLiteral(": ") + divider::formatQuantity(c.result, u"")
-           + QStringLiteral(" (") + partvalues::formatDeviation(c.deviation) + u')';
+    return c.r1.text() + QStringLiteral(" / ") + c.r2.text() + QStringLiteral(": ")
+           + partvalues::formatQuantity(c.result, u"", kTenths) + QStringLiteral(" (") + partvalues::formatDeviation(c.deviation) + u')';
 }
 
 } // namespace
@@ -118,8 +120,10 @@ private slots:
         const divider::Range range = divider::worstCase(q, c);
         QCOMPARE(range.lowest, 12 * 13e3 * 0.95 / (18e3 * 1.05 + 13e3 * 0.95));
         QCOMPARE(range.highest, 12 * 13e3 * 1.05 / (18e3 * 0.95 + 13e3 * 1.05));
-        QCOMPARE(divider::formatQuantity(range.lowest, u"V") + u' ' + divider::formatQuantity(range.highest, u"V") + u' '
-                     + divider::formatQuantity(*c.current, u"A") + u' ' + divider::formatQuantity(*c.powerR1, u"W"),
+        QCOMPARE(partvalues::formatQuantity(range.lowest, u"V", kTenths) + u' '
+                     + partvalues::formatQuantity(range.highest, u"V", kTenths) + u' '
+                     + partvalues::formatQuantity(*c.current, u"A", kTenths) + u' '
+                     + partvalues::formatQuantity(*c.powerR1, u"W", kTenths),
                  u"4,742 V 5,327 V 0,3871 mA 2,697 mW"_qs);
     }
 
@@ -135,6 +139,9 @@ private slots:
         QTest::newRow("99,996 mV rounds up to 0,1 V") << u"99,996 mV"_qs << u"V"_qs << u"0,1 V"_qs;
         QTest::newRow("0,38715 mA, half away from zero") << u"0,38715 mA"_qs << u"A"_qs << u"0,3872 mA"_qs;
         QTest::newRow("the wrong unit") << u"12 kOhm"_qs << u"V"_qs << QString();
+        QTest::newRow("-12345,6 V keeps its whole digits") << u"-12345,6 V"_qs << u"V"_qs << u"\u221212346 V"_qs;
+        QTest::newRow("0,0001 V, digits below 0,001") << u"0,0001 V"_qs << u"V"_qs << QString();
+        QTest::newRow("1 GV, no giga") << u"1 GV"_qs << u"V"_qs << QString();
     }
 
     void quantities()
@@ -142,8 +149,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, unit);
         QFETCH(QString, written);
-        const std::optional<double> value = divider::readQuantity(text, unit);
-        QCOMPARE(value ? divider::formatQuantity(*value, unit) : QString(), written);
+        const std::optional<double> value = partvalues::readQuantity(text, unit, kTenths);
+        QCOMPARE(value ? partvalues::formatQuantity(*value, unit, kTenths) : QString(), written);
     }
 
     // Every row's result, recomputed here from its parts, is what the row
@@ -182,7 +189,8 @@ private slots:
                 const double result = request.task == Task::Divider     ? request.input * below / (a + below)
                                       : request.task == Task::Amplifier ? (a + b) / b
                                                                         : 1.25 * (a + b) / a + 50e-6 * b;
-                QCOMPARE(divider::formatQuantity(c.result, u""), divider::formatQuantity(result, u""));
+                QCOMPARE(partvalues::formatQuantity(c.result, u"", kTenths),
+                         partvalues::formatQuantity(result, u"", kTenths));
                 QVERIFY(std::abs(c.deviation - (result / request.wanted - 1)) < 1e-9);
                 const double bounded = request.task == Task::Regulator ? 1.25 / a : a + b;
                 QVERIFY(bounded >= request.from * (1 - 1e-9) && bounded <= request.to * (1 + 1e-9));
