@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -362,6 +363,16 @@ QComboBox *makeSelector(QWidget *parent, const QString &objectName, const QStrin
     combo->setObjectName(objectName);
     combo->addItems(items);
     return combo;
+}
+
+int addCaptionedRow(QGridLayout *grid, QLabel *caption, QWidget *field)
+{
+    caption->setBuddy(field);
+    const int row = grid->rowCount();
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(field, row, 1);
+    nameAfter(field, caption);
+    return row;
 }
 
 void nameAfter(QWidget *field, const QLabel *label)

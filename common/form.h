@@ -12,6 +12,7 @@
 #include <initializer_list>
 #include <span>
 
+class QGridLayout;
 class QLabel;
 class QMenuBar;
 class QPushButton;
@@ -110,6 +111,11 @@ QComboBox *makeSelector(QWidget *parent, const QString &objectName, const QStrin
 // The accessible name of a field or selector, and of an editable
 // selector's typed part, is the caption of the label beside it.
 void nameAfter(QWidget *field, const QLabel *label);
+
+// Puts `caption` and `field` side by side in a new last row of `grid` (the
+// windows built with layouts): the caption is the field's buddy and its
+// screen-reader name. Returns the row.
+int addCaptionedRow(QGridLayout *grid, QLabel *caption, QWidget *field);
 
 // A locked box that shows one fixed unit; it cannot be opened or changed.
 class FixedSelector : public QComboBox

@@ -244,12 +244,7 @@ Form12::Form12()
         return common::makeLabel(parent, QStringLiteral("Label%1").arg(++m_labels), caption.toString());
     };
     const auto addRow = [&label](QWidget *box, QGridLayout *grid, QStringView caption, QWidget *field) {
-        QLabel *l = label(box, caption);
-        l->setBuddy(field);
-        const int row = grid->rowCount();
-        grid->addWidget(l, row, 0);
-        grid->addWidget(field, row, 1);
-        common::nameAfter(field, l);
+        common::addCaptionedRow(grid, label(box, caption), field);
     };
     const auto addResult = [&](QWidget *box, QGridLayout *grid, QStringView caption) {
         auto *field = new common::ResultField(QStringLiteral("Text%1").arg(++m_texts), box);
@@ -408,12 +403,8 @@ void Form12::addField(QWidget *page, std::vector<Field> &fields, const Field &fi
     edit->setMaxLength(kMaxInput);
     if (field.optional)
         edit->setPlaceholderText(QStringLiteral("leer: keine"));
-    QLabel *label = common::makeLabel(page, QStringLiteral("Label%1").arg(++m_labels), caption.toString());
-    label->setBuddy(edit);
-    const int row = grid->rowCount();
-    grid->addWidget(label, row, 0);
-    grid->addWidget(edit, row, 1);
-    common::nameAfter(edit, label);
+    common::addCaptionedRow(grid, common::makeLabel(page, QStringLiteral("Label%1").arg(++m_labels), caption.toString()),
+                            edit);
     if (!accessibleName.isEmpty())
         edit->setAccessibleName(accessibleName.toString());
     connect(edit, &QLineEdit::textChanged, this, &Form12::search);

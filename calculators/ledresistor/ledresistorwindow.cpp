@@ -216,13 +216,7 @@ Form13::Form13()
     };
     // A caption and its field; the field's screen-reader name is the caption.
     const auto addRow = [&caption](QWidget *parent, QGridLayout *grid, QStringView text, QWidget *field) {
-        QLabel *label = caption(parent, text);
-        label->setBuddy(field);
-        const int row = grid->rowCount();
-        grid->addWidget(label, row, 0);
-        grid->addWidget(field, row, 1);
-        common::nameAfter(field, label);
-        return row;
+        return common::addCaptionedRow(grid, caption(parent, text), field);
     };
     // A second field in a row, after its short caption.
     const auto addBeside = [&caption](QWidget *parent, QGridLayout *grid, int row, int column, QStringView text,

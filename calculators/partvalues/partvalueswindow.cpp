@@ -160,11 +160,7 @@ Form11::Form11()
     int texts = 0;
     const auto addRow = [&labels](QWidget *box, QGridLayout *grid, QStringView caption, QWidget *field) {
         QLabel *label = common::makeLabel(box, QStringLiteral("Label%1").arg(++labels), caption.toString());
-        label->setBuddy(field);
-        const int row = grid->rowCount();
-        grid->addWidget(label, row, 0);
-        grid->addWidget(field, row, 1);
-        common::nameAfter(field, label);
+        common::addCaptionedRow(grid, label, field);
         return label;
     };
     const auto addResult = [&](QWidget *box, QGridLayout *grid, QStringView caption, QStringView widest) {
